@@ -34,6 +34,6 @@ class ControlFlags
 {
 public:
     virtual ~ControlFlags() = default;
-    virtual void setEnabled(Control control, bool enabled) = 0;
-    virtual bool isEnabled(Control control) const = 0;
+    virtual void setControlEnabled(Control control, bool enabled) = 0;
+    virtual bool isControlEnabled(Control control) const = 0;
 };

@@ -29,7 +29,7 @@ void ExperimentController::Form_Activate()
     // Reachable from the open help window while the dice tumble or a run
     // goes on: disabling the stop buttons then would leave the timers
     // running with no way to stop them.
-    if (flags.isEnabled(Timer1) || flags.isEnabled(Timer2) || flags.isEnabled(Timer3))
+    if (flags.isControlEnabled(Timer1) || flags.isControlEnabled(Timer2) || flags.isControlEnabled(Timer3))
         return;
 
     dice.ShowInitialFaces();

@@ -30,7 +30,7 @@ public:
     void Timer3_Timer();
 
 private:
-    void set(Control control, bool enabled) { flags.setEnabled(control, enabled); }
+    void set(Control control, bool enabled) { flags.setControlEnabled(control, enabled); }
     bool experimentHasRoom() const;
 
     ControlFlags &flags;

@@ -31,7 +31,7 @@ std::optional<ExperimentState> stateOf(const ControlFlags &flags)
     for (ExperimentState state : States) {
         bool matches = true;
         for (Control control : AllControls)
-            matches = matches && flags.isEnabled(control) == isEnabledIn(state, control);
+            matches = matches && flags.isControlEnabled(control) == isEnabledIn(state, control);
         if (matches)
             return state;
     }
