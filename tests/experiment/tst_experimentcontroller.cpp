@@ -355,9 +355,9 @@ private slots:
         Bench bench;
         bench.controller.Form_Activate();
         bench.controller.Command5_Click();
-        QVERIFY(!bench.flags.isEnabled(Control::Command6));
+        QVERIFY(!bench.flags.isControlEnabled(Control::Command6));
         bench.controller.Form_Activate(); // e.g. closing the help window
-        QVERIFY(bench.flags.isEnabled(Control::Command6));
+        QVERIFY(bench.flags.isControlEnabled(Control::Command6));
     }
 
     void buttonsThatTalkToOtherWindows_data()

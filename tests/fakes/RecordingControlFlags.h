@@ -19,13 +19,13 @@ public:
             flags.at(std::size_t(button)) = true;
     }
 
-    void setEnabled(Control control, bool enabled) override
+    void setControlEnabled(Control control, bool enabled) override
     {
         flags.at(std::size_t(control)) = enabled;
         writes.append(name(control) + (enabled ? u'+' : u'-'));
     }
 
-    bool isEnabled(Control control) const override { return flags.at(std::size_t(control)); }
+    bool isControlEnabled(Control control) const override { return flags.at(std::size_t(control)); }
 
     void enter(ExperimentState state)
     {

@@ -1,0 +1,19 @@
+#include "ExitQuestion.h"
+
+#include <QMessageBox>
+
+using namespace Qt::StringLiterals;
+
+std::unique_ptr<QMessageBox> MessageBoxExitQuestion::create(QWidget *parent)
+{
+    auto box = std::make_unique<QMessageBox>(QMessageBox::NoIcon, u"ゼルビノ"_s, u"終了していいですか？"_s,
+                                             QMessageBox::Yes | QMessageBox::No, parent);
+    box->setObjectName(u"ExitQuestion"_s);
+    box->setDefaultButton(QMessageBox::Yes);
+    return box;
+}
+
+bool MessageBoxExitQuestion::ask(QWidget *parent)
+{
+    return create(parent)->exec() == QMessageBox::Yes;
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "ActivationTracker.h"
+#include "CuePlayer.h"
+#include "Dice.h"
+#include "ExperimentController.h"
+#include "ExperimentRecord.h"
+#include "ExperimentWindow.h"
+#include "ProgramWindows.h"
+
+class ExitQuestion;
+class MediaControl;
+class RandomSource;
+class TimeOfDayClock;
+class TimerFactory;
+
+// Everything the program reaches outside itself; start-up hands in the real
+// ones, tests hand in fakes.
+struct ProgramSeams {
+    const TimeOfDayClock &clock;
+    RandomSource &random;
+    MediaControl &media;
+    TimerFactory &timers;
+    ExitQuestion &exitQuestion;
+};
+
+// The whole program wired together: the experiment window with its record,
+// dice, cues and controller, and the windows it opens.
+class Program
+{
+public:
+    explicit Program(const ProgramSeams &seams);
+
+    // Shows the experiment window; its first activation readies it.
+    void start();
+
+    ExperimentWindow &experimentWindow() { return window; }
+    const ExperimentRecord &experimentRecord() const { return record; }
+
+private:
+    void handle(Control control);
+
+    ActivationTracker activations;
+    ExperimentWindow window;
+    ExperimentRecord record;
+    Dice dice;
+    CuePlayer cues;
+    ProgramWindows windows;
+    ExperimentController controller;
+};

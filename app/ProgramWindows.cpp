@@ -1,0 +1,84 @@
+#include "ProgramWindows.h"
+
+#include "ActivationTracker.h"
+#include "ExitQuestion.h"
+#include "ExperimentWindow.h"
+#include "GraphWindow.h"
+#include "HelpWindow.h"
+
+#include <QCoreApplication>
+
+ProgramWindows::ProgramWindows(ExperimentWindow &experiment, const ExperimentRecord &experimentRecord,
+                               ExitQuestion &question, ActivationTracker &tracker)
+    : experimentWindow(experiment)
+    , record(experimentRecord)
+    , exitQuestion(question)
+    , activations(tracker)
+{
+    // Closing the experiment window through its frame ends the program,
+    // without a cue or a question, also while the help window is hidden.
+    QObject::connect(&experimentWindow, &ExperimentWindow::closedByFrame, &experimentWindow,
+                     [this] { endProgram(); });
+}
+
+ProgramWindows::~ProgramWindows()
+{
+    delete graphWindow;
+    delete helpWindow;
+}
+
+void ProgramWindows::hideExperimentWindow()
+{
+    experimentWindow.hide();
+}
+
+void ProgramWindows::showGraphWindow()
+{
+    if (!graphWindow) {
+        graphWindow = new GraphWindow(record);
+        activations.track(graphWindow, {});
+        QObject::connect(graphWindow, &GraphWindow::closed, &experimentWindow, [this] {
+            // Forgotten at once: the closing window is deleted later, and a
+            // new opening must not reuse it.
+            graphWindow = nullptr;
+            showExperimentWindow();
+        });
+    }
+    graphWindow->show();
+    graphWindow->raise();
+    graphWindow->activateWindow();
+}
+
+void ProgramWindows::showHelpWindow()
+{
+    if (!helpWindow) {
+        helpWindow = new HelpWindow;
+        activations.track(helpWindow, {});
+        QObject::connect(helpWindow, &HelpWindow::closeClicked, &experimentWindow, [this] { showExperimentWindow(); });
+    }
+    helpWindow->show();
+    helpWindow->raise();
+    helpWindow->activateWindow();
+}
+
+bool ProgramWindows::confirmExit()
+{
+    return exitQuestion.ask(&experimentWindow);
+}
+
+void ProgramWindows::endProgram()
+{
+    if (graphWindow)
+        graphWindow->hide();
+    if (helpWindow)
+        helpWindow->hide();
+    experimentWindow.hide();
+    QCoreApplication::quit();
+}
+
+void ProgramWindows::showExperimentWindow()
+{
+    experimentWindow.show();
+    experimentWindow.raise();
+    experimentWindow.activateWindow();
+}

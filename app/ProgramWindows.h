@@ -1,0 +1,42 @@
+#pragma once
+
+#include "ExperimentWindows.h"
+
+#include <QPointer>
+
+#include <functional>
+
+class ActivationTracker;
+class ExitQuestion;
+class ExperimentRecord;
+class ExperimentWindow;
+class GraphWindow;
+class HelpWindow;
+
+// Opens, hides and closes the program's three windows for the experiment
+// window's handlers, and ends the program. The graph window is made anew on
+// every opening and discarded on closing; the help window is made on first
+// use and kept until its frame closes it.
+class ProgramWindows final : public ExperimentWindows
+{
+public:
+    ProgramWindows(ExperimentWindow &experimentWindow, const ExperimentRecord &record, ExitQuestion &exitQuestion,
+                   ActivationTracker &activations);
+    ~ProgramWindows() override;
+
+    void hideExperimentWindow() override;
+    void showGraphWindow() override;
+    void showHelpWindow() override;
+    bool confirmExit() override;
+    void endProgram() override;
+
+private:
+    void showExperimentWindow();
+
+    ExperimentWindow &experimentWindow;
+    const ExperimentRecord &record;
+    ExitQuestion &exitQuestion;
+    ActivationTracker &activations;
+    QPointer<GraphWindow> graphWindow;
+    QPointer<HelpWindow> helpWindow;
+};

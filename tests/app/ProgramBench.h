@@ -1,0 +1,52 @@
+#pragma once
+
+#include "ManualTimerFactory.h"
+#include "MixingRandomGenerator.h"
+#include "Program.h"
+#include "RecordingMediaControl.h"
+#include "ScriptedClock.h"
+#include "ScriptedExitQuestion.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+// The real program with fakes for the clock, the random source, the sound,
+// the timers and the exit question.
+struct ProgramBench {
+    ScriptedClock clock;
+    MixingRandomGenerator random{0xbe9c};
+    RecordingMediaControl media;
+    ManualTimerFactory timers;
+    ScriptedExitQuestion exitQuestion;
+    Program program{{clock, random, media, timers, exitQuestion}};
+
+    ExperimentWindow &form1() { return program.experimentWindow(); }
+
+    QPushButton *button(Control control)
+    {
+        return form1().findChild<QPushButton *>(QStringLiteral("Command%1").arg(int(control) + 1));
+    }
+
+    QString text(const QString &label) { return form1().findChild<QLabel *>(label)->text(); }
+
+    void click(Control control) { QTest::mouseClick(button(control), Qt::LeftButton); }
+
+    bool tick(Control timer)
+    {
+        clock.now += 0.05f;
+        return timers.created.at(int(timer) - int(Control::Timer1))->tick();
+    }
+
+    int shownFace(Die die)
+    {
+        int shown = 0;
+        for (int face = 1; face <= 6; ++face) {
+            const auto *picture = form1().findChild<QWidget *>(
+                QStringLiteral("Image%1(%2)").arg(die == Die::Large ? 1 : 2).arg(face));
+            if (picture->isVisible())
+                shown = shown == 0 ? face : -1;
+        }
+        return shown;
+    }
+};

@@ -1,0 +1,302 @@
+#include "ExperimentState.h"
+#include "GraphWindow.h"
+#include "HelpWindow.h"
+#include "ProgramBench.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+template<typename Window> Window *openWindow()
+{
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (auto *window = qobject_cast<Window *>(widget); window && window->isVisible())
+            return window;
+    }
+    return nullptr;
+}
+
+template<typename Window> int windowCount()
+{
+    int count = 0;
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        count += qobject_cast<Window *>(widget) ? 1 : 0;
+    return count;
+}
+
+void clickChild(QWidget *window, const QString &name)
+{
+    QTest::mouseClick(window->findChild<QPushButton *>(name), Qt::LeftButton);
+}
+
+} // namespace
+
+class ProgramTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<ProgramBench> bench;
+
+    std::optional<ExperimentState> state() { return stateOf(bench->form1()); }
+
+    void startUp()
+    {
+        bench->program.start();
+        QVERIFY(QTest::qWaitForWindowActive(&bench->form1()));
+    }
+
+private slots:
+    void init() { bench = std::make_unique<ProgramBench>(); }
+    void cleanup()
+    {
+        bench.reset();
+        QTRY_COMPARE(windowCount<GraphWindow>(), 0); // closed graph windows are deleted later
+    }
+
+    void startUpShowsAReadyWindowWithEmptyBoxes()
+    {
+        startUp();
+        QCOMPARE(state(), ExperimentState::Ready);
+        QCOMPARE(bench->shownFace(Die::Large), 1);
+        QCOMPARE(bench->shownFace(Die::Small), 1);
+        for (const QString &label : {u"Label17"_s, u"Label4"_s, u"Label8"_s, u"d11"_s, u"d66"_s})
+            QCOMPARE(bench->text(label), QString());
+        QCOMPARE(bench->text(u"Label5"_s), u"１"_s);
+    }
+
+    void aManualThrowOnScreen()
+    {
+        startUp();
+        bench->click(Control::Command8);
+        QCOMPARE(state(), ExperimentState::Tumbling);
+        QVERIFY(bench->tick(Control::Timer1));
+        QVERIFY(bench->tick(Control::Timer2));
+        QVERIFY(!bench->tick(Control::Timer3));
+        bench->click(Control::Command1); // disabled: ignored
+        bench->click(Control::Command2);
+
+        QCOMPARE(state(), ExperimentState::Ready);
+        const ExperimentRecord &record = bench->program.experimentRecord();
+        QCOMPARE(bench->text(u"Label17"_s), u"1"_s);
+        QCOMPARE(bench->text(u"d%1%2"_s.arg(record.FaceA()).arg(record.FaceB())), u"1"_s);
+        QCOMPARE(bench->shownFace(Die::Large), record.FaceA());
+        QCOMPARE(bench->shownFace(Die::Small), record.FaceB());
+    }
+
+    void anAutomaticRunOnScreenEndsAtAThousand()
+    {
+        startUp();
+        bench->click(Control::Command1);
+        int ticks = 0;
+        while (bench->tick(Control::Timer3))
+            ++ticks;
+        QCOMPARE(ticks, 1001);
+        QCOMPARE(state(), ExperimentState::Finished);
+        QCOMPARE(bench->text(u"Label17"_s), u"1000"_s);
+    }
+
+    void graphHidesAndRestoresTheExperimentWindow_data()
+    {
+        QTest::addColumn<bool>("byFrame");
+        QTest::newRow("close button") << false;
+        QTest::newRow("frame close box") << true;
+    }
+
+    void graphHidesAndRestoresTheExperimentWindow()
+    {
+        QFETCH(bool, byFrame);
+        startUp();
+        bench->click(Control::Command8);
+        bench->tick(Control::Timer1);
+        bench->tick(Control::Timer2);
+        bench->click(Control::Command2);
+
+        bench->click(Control::Command6);
+        QVERIFY(!bench->form1().isVisible());
+        GraphWindow *graph = openWindow<GraphWindow>();
+        QVERIFY(graph);
+        QVERIFY(QTest::qWaitForWindowActive(graph));
+        QVERIFY(bench->media.commands.isEmpty());
+
+        if (byFrame)
+            graph->close();
+        else
+            clickChild(graph, u"Command1"_s);
+
+        QVERIFY(QTest::qWaitForWindowActive(&bench->form1()));
+        QCOMPARE(openWindow<GraphWindow>(), nullptr);
+        QCOMPARE(bench->shownFace(Die::Large), 1);
+        QCOMPARE(bench->shownFace(Die::Small), 1);
+        QCOMPARE(state(), ExperimentState::Ready);
+        QCOMPARE(bench->text(u"Label17"_s), u"1"_s);
+    }
+
+    void helpStaysBesideTheExperimentWindow()
+    {
+        startUp();
+        bench->click(Control::Command5); // Cleared: the graph button is off
+        bench->media.commands.clear();
+
+        bench->click(Control::Command7);
+        HelpWindow *help = openWindow<HelpWindow>();
+        QVERIFY(help);
+        QVERIFY(QTest::qWaitForWindowActive(help));
+        QVERIFY(bench->form1().isVisible());
+        QCOMPARE(bench->media.commands.at(2), u"FileName=pinpon.wav"_s);
+        QCOMPARE(state(), ExperimentState::Cleared);
+
+        // Throws can go on beside it.
+        bench->click(Control::Command1);
+        QVERIFY(bench->tick(Control::Timer3));
+        bench->click(Control::Command3);
+
+        // Its close button hides it and activates the experiment window.
+        bench->click(Control::Command5);
+        help->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(help));
+        clickChild(help, u"Command1"_s);
+        QVERIFY(!help->isVisible());
+        QVERIFY(QTest::qWaitForWindowActive(&bench->form1()));
+        QCOMPARE(state(), ExperimentState::Ready);
+
+        // The next opening shows the same window again.
+        bench->click(Control::Command7);
+        QCOMPARE(openWindow<HelpWindow>(), help);
+        QCOMPARE(windowCount<HelpWindow>(), 1);
+    }
+
+    void switchingFromHelpActivatesTheExperimentWindow()
+    {
+        startUp();
+        bench->click(Control::Command7);
+        HelpWindow *help = openWindow<HelpWindow>();
+        QVERIFY(QTest::qWaitForWindowActive(help));
+        bench->click(Control::Command5);
+        QCOMPARE(state(), ExperimentState::Cleared);
+
+        bench->form1().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&bench->form1()));
+        QCOMPARE(state(), ExperimentState::Ready);
+    }
+
+    void activationFromHelpWhileBusyKeepsTheStopButton_data()
+    {
+        QTest::addColumn<Control>("start");
+        QTest::addColumn<Control>("stop");
+        QTest::newRow("dice tumbling") << Control::Command8 << Control::Command2;
+        QTest::newRow("automatic run") << Control::Command1 << Control::Command3;
+    }
+
+    void activationFromHelpWhileBusyKeepsTheStopButton()
+    {
+        QFETCH(Control, start);
+        QFETCH(Control, stop);
+        startUp();
+        bench->click(Control::Command7);
+        HelpWindow *help = openWindow<HelpWindow>();
+        QVERIFY(QTest::qWaitForWindowActive(help));
+        bench->click(start);
+        const auto busy = state();
+
+        help->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(help));
+        bench->form1().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&bench->form1()));
+
+        QCOMPARE(state(), busy);
+        QVERIFY(bench->button(stop)->isEnabled());
+    }
+
+    void helpClosedByItsFrameIsMadeAnew()
+    {
+        startUp();
+        bench->click(Control::Command7);
+        QPointer<HelpWindow> first = openWindow<HelpWindow>();
+        QVERIFY(QTest::qWaitForWindowActive(first));
+        first->close();
+        QTRY_VERIFY(first.isNull());
+        QVERIFY(bench->form1().isVisible());
+
+        bench->click(Control::Command7);
+        QVERIFY(openWindow<HelpWindow>());
+        QCOMPARE(windowCount<HelpWindow>(), 1);
+    }
+
+    void exitAnsweredNoChangesNothing()
+    {
+        startUp();
+        bench->click(Control::Command5);
+        bench->media.commands.clear();
+        bench->click(Control::Command4);
+        QCOMPARE(bench->exitQuestion.asked, 1);
+        QCOMPARE(bench->media.commands.at(2), u"FileName=endpinpon.wav"_s);
+        QCOMPARE(state(), ExperimentState::Cleared);
+        QVERIFY(bench->form1().isVisible());
+    }
+
+    void theRealExitQuestionClosingIsNoActivation()
+    {
+        MessageBoxExitQuestion realQuestion;
+        ProgramBench asking;
+        Program program({asking.clock, asking.random, asking.media, asking.timers, realQuestion});
+        program.start();
+        QVERIFY(QTest::qWaitForWindowActive(&program.experimentWindow()));
+        auto *reset = program.experimentWindow().findChild<QPushButton *>(u"Command5"_s);
+        auto *exit = program.experimentWindow().findChild<QPushButton *>(u"Command4"_s);
+        QTest::mouseClick(reset, Qt::LeftButton);
+
+        QString asked;
+        QTimer::singleShot(0, this, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            asked = box->text();
+            QVERIFY(QTest::qWaitForWindowActive(box));
+            box->button(QMessageBox::No)->click();
+        });
+        QTest::mouseClick(exit, Qt::LeftButton);
+
+        QCOMPARE(asked, u"終了していいですか？"_s);
+        // A window manager hands the focus back to the window under the box.
+        program.experimentWindow().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&program.experimentWindow()));
+        QTest::qWait(20);
+        QCOMPARE(stateOf(program.experimentWindow()), ExperimentState::Cleared);
+    }
+
+    void exitAnsweredYesClosesEveryWindow()
+    {
+        startUp();
+        bench->click(Control::Command7);
+        HelpWindow *help = openWindow<HelpWindow>();
+        QVERIFY(help);
+        bench->exitQuestion.answerYes = true;
+        bench->click(Control::Command4);
+        QVERIFY(!bench->form1().isVisible());
+        QVERIFY(!help->isVisible());
+    }
+
+    void closingTheExperimentWindowEndsTheProgram()
+    {
+        startUp();
+        bench->click(Control::Command7);
+        HelpWindow *help = openWindow<HelpWindow>();
+        QVERIFY(QTest::qWaitForWindowActive(help));
+        clickChild(help, u"Command1"_s); // hidden, not closed
+        bench->media.commands.clear();
+
+        bench->form1().close();
+
+        QVERIFY(!bench->form1().isVisible());
+        QCOMPARE(openWindow<HelpWindow>(), nullptr);
+        QCOMPARE(bench->exitQuestion.asked, 0);
+        QVERIFY(bench->media.commands.isEmpty());
+    }
+};
+
+QTEST_MAIN(ProgramTest)
+#include "tst_program.moc"

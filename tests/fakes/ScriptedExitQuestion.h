@@ -1,0 +1,17 @@
+#pragma once
+
+#include "ExitQuestion.h"
+
+// Answers the exit question as the test decided, and counts the askings.
+class ScriptedExitQuestion final : public ExitQuestion
+{
+public:
+    bool ask(QWidget *) override
+    {
+        ++asked;
+        return answerYes;
+    }
+
+    bool answerYes = false;
+    int asked = 0;
+};
