@@ -1,4 +1,5 @@
 #include "ExperimentState.h"
+#include "ExperimentStatePrinting.h"
 #include "GraphWindow.h"
 #include "HelpWindow.h"
 #include "ProgramBench.h"
@@ -210,6 +211,20 @@ private slots:
 
         QCOMPARE(state(), busy);
         QVERIFY(bench->button(stop)->isEnabled());
+    }
+
+    void returningFromAnotherApplicationIsNoActivation()
+    {
+        startUp();
+        bench->click(Control::Command5);
+        QWidget otherApplication; // a window that is none of the program's
+        otherApplication.show();
+        otherApplication.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&otherApplication));
+
+        bench->form1().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&bench->form1()));
+        QCOMPARE(state(), ExperimentState::Cleared);
     }
 
     void helpClosedByItsFrameIsMadeAnew()

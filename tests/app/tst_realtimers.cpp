@@ -1,4 +1,5 @@
 #include "ExperimentState.h"
+#include "ExperimentStatePrinting.h"
 #include "MixingRandomGenerator.h"
 #include "RandomSource.h"
 #include "Program.h"

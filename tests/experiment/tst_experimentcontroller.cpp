@@ -3,6 +3,7 @@
 #include "ExperimentController.h"
 #include "ExperimentRecord.h"
 #include "ExperimentState.h"
+#include "ExperimentStatePrinting.h"
 #include "LabelNames.h"
 #include "RecordingControlFlags.h"
 #include "RecordingFaceDisplay.h"
