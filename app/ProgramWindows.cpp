@@ -36,7 +36,7 @@ void ProgramWindows::showGraphWindow()
 {
     if (!graphWindow) {
         graphWindow = new GraphWindow(record);
-        activations.track(graphWindow, {});
+        activations.track(graphWindow, [graph = graphWindow.data()] { graph->DrawGraph(); });
         QObject::connect(graphWindow, &GraphWindow::closed, &experimentWindow, [this] {
             // Forgotten at once: the closing window is deleted later, and a
             // new opening must not reuse it.
@@ -53,7 +53,7 @@ void ProgramWindows::showHelpWindow()
 {
     if (!helpWindow) {
         helpWindow = new HelpWindow;
-        activations.track(helpWindow, {});
+        activations.track(helpWindow, [help = helpWindow.data()] { help->showHelpText(); });
         QObject::connect(helpWindow, &HelpWindow::closeClicked, &experimentWindow, [this] { showExperimentWindow(); });
     }
     helpWindow->show();

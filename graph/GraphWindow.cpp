@@ -1,5 +1,8 @@
 #include "GraphWindow.h"
 
+#include "DrawingSurface.h"
+#include "GraphCanvas.h"
+#include "GraphDrawing.h"
 #include "RuleLine.h"
 #include "Twips.h"
 
@@ -21,10 +24,28 @@ GraphWindow::GraphWindow(const ExperimentRecord &experimentRecord, QWidget *pare
     auto *rule = new RuleLine(QLine(0, twipsToPixels(360), twipsToPixels(9720), twipsToPixels(360)), this);
     rule->setObjectName(u"Line5"_s);
 
+    picture = new DrawingSurface(sizeFromTwips(9435, 4755), this);
+    picture->setObjectName(u"Picture1"_s);
+    picture->setAccessibleName(u"グラフ"_s);
+    picture->setGeometry(fromTwips(120, 600, 9495, 4815));
+
     auto *closeButton = new QPushButton(u"閉じる"_s, this);
     closeButton->setObjectName(u"Command1"_s);
     closeButton->setGeometry(fromTwips(8760, 0, 975, 375));
+    closeButton->setAutoDefault(false);
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+
+    setTabOrder(picture, closeButton);
+    picture->setFocus();
+}
+
+void GraphWindow::DrawGraph()
+{
+    {
+        GraphCanvas canvas(picture->image(), picture->font(), picture->palette().color(QPalette::WindowText));
+        Graph::DrawGraph(canvas, record);
+    }
+    picture->update();
 }
 
 void GraphWindow::closeEvent(QCloseEvent *event)

@@ -2,17 +2,24 @@
 
 #include <QWidget>
 
+class DrawingSurface;
 class ExperimentRecord;
 
 // The graph window (Form2): how the relative frequency of an odd product has
-// developed over the throws. It reads the record and changes nothing. Closing
-// it, by its button or its frame, discards it.
+// developed over the throws. It reads the record when it is activated and
+// changes nothing. Closing it, by its button or its frame, discards it and
+// everything drawn on it.
 class GraphWindow final : public QWidget
 {
     Q_OBJECT
 
 public:
     explicit GraphWindow(const ExperimentRecord &record, QWidget *parent = nullptr);
+
+    // Draws the record's graph over what the surface already shows.
+    void DrawGraph();
+
+    const DrawingSurface &surface() const { return *picture; }
 
 signals:
     // The window is closing and will be discarded.
@@ -23,4 +30,5 @@ protected:
 
 private:
     const ExperimentRecord &record;
+    DrawingSurface *picture = nullptr;
 };

@@ -1,8 +1,12 @@
 #include "HelpWindow.h"
 
+#include "DesignFont.h"
+#include "DrawingSurface.h"
+#include "HelpText.h"
 #include "RuleLine.h"
 #include "Twips.h"
 
+#include <QPainter>
 #include <QPushButton>
 
 using namespace Qt::StringLiterals;
@@ -23,9 +27,37 @@ HelpWindow::HelpWindow(QWidget *parent)
     auto *closeButton = new QPushButton(u"閉じる"_s, this);
     closeButton->setObjectName(u"Command1"_s);
     closeButton->setGeometry(fromTwips(7560, 0, 855, 375));
+    closeButton->setAutoDefault(false);
     connect(closeButton, &QPushButton::clicked, this, [this] {
         hide();
         emit closeClicked();
     });
+
+    // The design's surface has a 2-pixel edge inside its 553 x 401 box.
+    constexpr QRect box = fromTwips(120, 480, 8295, 6015);
+    picture = new DrawingSurface(box.size() - QSize(4, 4), this);
+    picture->setObjectName(u"Picture1"_s);
+    picture->setGeometry(box);
+    picture->setFont(DesignFont::gothic(15, QFont::Normal));
+    picture->setAccessibleName(HelpText().join(u'\n'));
+
+    setTabOrder(closeButton, picture);
     closeButton->setFocus();
+}
+
+void HelpWindow::showHelpText()
+{
+    picture->image().fill(Qt::white);
+    {
+        QPainter painter(&picture->image());
+        painter.setFont(picture->font());
+        painter.setPen(picture->palette().color(QPalette::WindowText));
+        const QFontMetrics metrics = painter.fontMetrics();
+        int top = 0;
+        for (const QString &line : HelpText()) {
+            painter.drawText(QPoint(0, top + metrics.ascent()), line);
+            top += metrics.height();
+        }
+    }
+    picture->update();
 }

@@ -2,9 +2,11 @@
 
 #include <QWidget>
 
+class DrawingSurface;
+
 // The help window (Form4): the problem the experiment illustrates and how to
-// use the buttons. Its close button only hides it; closing its frame
-// discards it.
+// use the buttons, printed anew on every activation. Its close button only
+// hides it; closing its frame discards it.
 class HelpWindow final : public QWidget
 {
     Q_OBJECT
@@ -12,7 +14,15 @@ class HelpWindow final : public QWidget
 public:
     explicit HelpWindow(QWidget *parent = nullptr);
 
+    // Clears the surface and prints the help text from its top-left corner.
+    void showHelpText();
+
+    const DrawingSurface &surface() const { return *picture; }
+
 signals:
     // "閉じる" was clicked: the window has hidden itself.
     void closeClicked();
+
+private:
+    DrawingSurface *picture = nullptr;
 };

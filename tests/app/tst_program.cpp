@@ -1,5 +1,6 @@
 #include "ExperimentState.h"
 #include "ExperimentStatePrinting.h"
+#include "DrawingSurface.h"
 #include "GraphWindow.h"
 #include "HelpWindow.h"
 #include "ProgramBench.h"
@@ -135,6 +136,65 @@ private slots:
         QCOMPARE(bench->shownFace(Die::Small), 1);
         QCOMPARE(state(), ExperimentState::Ready);
         QCOMPARE(bench->text(u"Label17"_s), u"1"_s);
+    }
+
+    void theGraphIsDrawnOnOpeningAndStartsWhiteEveryTime()
+    {
+        startUp();
+        bench->click(Control::Command1);
+        for (int n = 0; n < 30; ++n)
+            bench->tick(Control::Timer3);
+        bench->click(Control::Command3);
+
+        bench->click(Control::Command6);
+        GraphWindow *graph = openWindow<GraphWindow>();
+        QVERIFY(QTest::qWaitForWindowActive(graph));
+        GraphWindow reference(bench->program.experimentRecord());
+        reference.DrawGraph();
+        QCOMPARE(graph->surface().image(), reference.surface().image());
+        clickChild(graph, u"Command1"_s);
+        QVERIFY(QTest::qWaitForWindowActive(&bench->form1()));
+
+        // After a reset the new window shows only the new, empty record.
+        bench->click(Control::Command5);
+        bench->form1().activateWindow(); // Cleared leaves the graph button off
+        bench->click(Control::Command7);
+        HelpWindow *help = openWindow<HelpWindow>();
+        QVERIFY(QTest::qWaitForWindowActive(help));
+        clickChild(help, u"Command1"_s);
+        QVERIFY(QTest::qWaitForWindowActive(&bench->form1()));
+        bench->click(Control::Command6);
+        graph = openWindow<GraphWindow>();
+        QVERIFY(QTest::qWaitForWindowActive(graph));
+        GraphWindow emptyReference(bench->program.experimentRecord());
+        emptyReference.DrawGraph();
+        QCOMPARE(graph->surface().image(), emptyReference.surface().image());
+    }
+
+    void helpShowsOneCopyOfItsTextAfterManySwitches()
+    {
+        startUp();
+        bench->click(Control::Command7);
+        HelpWindow *help = openWindow<HelpWindow>();
+        QVERIFY(QTest::qWaitForWindowActive(help));
+        for (int n = 0; n < 4; ++n) {
+            bench->form1().activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&bench->form1()));
+            help->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(help));
+        }
+        // Pressing help again while it is open: the cue again, the same window.
+        bench->media.commands.clear();
+        bench->form1().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&bench->form1()));
+        bench->click(Control::Command7);
+        QVERIFY(QTest::qWaitForWindowActive(help));
+        QCOMPARE(bench->media.commands.size(), 5);
+        QCOMPARE(windowCount<HelpWindow>(), 1);
+
+        HelpWindow reference;
+        reference.showHelpText();
+        QCOMPARE(help->surface().image(), reference.surface().image());
     }
 
     void helpStaysBesideTheExperimentWindow()

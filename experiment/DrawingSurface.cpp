@@ -1,0 +1,29 @@
+#include "DrawingSurface.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+DrawingSurface::DrawingSurface(QSize drawingArea, QWidget *parent)
+    : QFrame(parent)
+    , picture(drawingArea, QImage::Format_RGB32)
+{
+    setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    setAttribute(Qt::WA_StaticContents);
+    setFocusPolicy(Qt::StrongFocus);
+    clear();
+}
+
+void DrawingSurface::clear()
+{
+    picture.fill(Qt::white);
+    update();
+}
+
+void DrawingSurface::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    const QRect area = contentsRect();
+    const QRect dirty = event->rect().intersected(area).translated(-area.topLeft());
+    painter.drawImage(area.topLeft() + dirty.topLeft(), picture, dirty);
+    drawFrame(&painter);
+}

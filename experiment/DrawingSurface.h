@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QFrame>
+#include <QImage>
+
+// A white drawing area inside a two-pixel sunken edge. What is drawn is kept
+// in an image that painting only copies to the screen, so covering,
+// uncovering or minimising the window never loses it.
+class DrawingSurface final : public QFrame
+{
+    Q_OBJECT
+
+public:
+    // drawingArea is the size inside the edge.
+    DrawingSurface(QSize drawingArea, QWidget *parent);
+
+    QImage &image() { return picture; }
+    const QImage &image() const { return picture; }
+    void clear();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QImage picture;
+};

@@ -1,0 +1,47 @@
+#include "GraphCanvas.h"
+
+#include <QImage>
+
+GraphCanvas::GraphCanvas(QImage &image, const QFont &font, const QColor &textColour)
+    : painter(&image)
+    , pixelsPerUnit(image.width() / ScaleWidth, image.height() / ScaleHeight)
+    , text(textColour)
+{
+    // Drawing over an unchanged picture must leave it unchanged: blended
+    // text edges would darken with every redraw.
+    QFont crisp = font;
+    crisp.setStyleStrategy(QFont::NoAntialias);
+    painter.setFont(crisp);
+}
+
+QPoint GraphCanvas::toPixels(QPointF user) const
+{
+    return QPoint(qRound(user.x() * pixelsPerUnit.width()), qRound(user.y() * pixelsPerUnit.height()));
+}
+
+void GraphCanvas::line(QPointF from, QPointF to, const QColor &colour)
+{
+    painter.setPen(colour);
+    painter.drawLine(toPixels(from), toPixels(to));
+    current = to;
+}
+
+void GraphCanvas::lineTo(QPointF to, const QColor &colour)
+{
+    line(current, to, colour);
+}
+
+void GraphCanvas::point(QPointF at, const QColor &colour)
+{
+    painter.setPen(colour);
+    painter.drawPoint(toPixels(at));
+    current = at;
+}
+
+void GraphCanvas::print(const QString &line)
+{
+    const QFontMetrics metrics = painter.fontMetrics();
+    painter.setPen(text);
+    painter.drawText(toPixels(current) + QPoint(0, metrics.ascent()), line);
+    current = QPointF(0.0, current.y() + metrics.height() / pixelsPerUnit.height());
+}
