@@ -12,6 +12,8 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // Ties the windows to the menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("net.zerubino.Zerubino"));
     // The program ends by its exit button or by closing the experiment
     // window, never because the graph window closed while the other was hidden.
     QApplication::setQuitOnLastWindowClosed(false);

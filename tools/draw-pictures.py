@@ -1,11 +1,13 @@
 #!/usr/bin/env python3
-"""Draws the die faces and the window icon as uncompressed 24-bit BMPs.
+"""Draws the die faces and the window icon as uncompressed 24-bit BMPs, and
+the same icon at the desktop's sizes as PNGs.
 
 Every pixel is placed by hand-written rules, so running this again yields the
-same files byte for byte:  tools/draw-pictures.py experiment/pictures
+same files byte for byte:  tools/draw-pictures.py
 """
 import struct
 import sys
+import zlib
 from pathlib import Path
 
 WHITE = (255, 255, 255)
@@ -69,13 +71,32 @@ def icon(size):
     return pixels
 
 
-def main(folder):
-    out = Path(folder)
-    out.mkdir(parents=True, exist_ok=True)
+def png(pixels):
+    height, width = len(pixels), len(pixels[0])
+    raw = b''.join(b'\0' + b''.join(bytes(p) for p in row) for row in pixels)
+
+    def chunk(kind, data):
+        return struct.pack('>I', len(data)) + kind + data + struct.pack('>I', zlib.crc32(kind + data))
+
+    return (b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', struct.pack('>IIBBBBB', width, height, 8, 2, 0, 0, 0))
+            + chunk(b'IDAT', zlib.compress(raw, 9)) + chunk(b'IEND', b''))
+
+
+ICON_SIZES = (32, 48, 64, 128, 256)
+
+
+def main(top):
+    pictures = Path(top) / 'experiment' / 'pictures'
+    pictures.mkdir(parents=True, exist_ok=True)
     for face, pixels in FACES.items():
-        (out / f'face{face}.bmp').write_bytes(bmp(pixels))
-    (out / 'icon.bmp').write_bytes(bmp(icon(32)))
+        (pictures / f'face{face}.bmp').write_bytes(bmp(pixels))
+    (pictures / 'icon.bmp').write_bytes(bmp(icon(32)))
+
+    icons = Path(top) / 'data' / 'icons'
+    icons.mkdir(parents=True, exist_ok=True)
+    for size in ICON_SIZES:
+        (icons / f'{size}.png').write_bytes(png(icon(size)))
 
 
 if __name__ == '__main__':
-    main(sys.argv[1] if len(sys.argv) > 1 else 'experiment/pictures')
+    main(sys.argv[1] if len(sys.argv) > 1 else Path(__file__).resolve().parent.parent)

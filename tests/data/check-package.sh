@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Builds the Debian package from a finished build, then checks what it holds
+# and that the unpacked program starts and keeps running.
+#   tests/data/check-package.sh BUILD_DIR
+set -euo pipefail
+build=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+if ! cpack --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1; then
+    cat "$work/cpack.log"
+    exit 1
+fi
+deb=$(echo "$work"/out/zerubino_*.deb)
+
+fail() { echo "FAIL: $*"; exit 1; }
+
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "Depends: $depends"
+for needed in libqt6widgets6 libqt6multimedia6 libqt6gui6 libc6 fonts-ipafont-gothic; do
+    grep -q "$needed" <<<"$depends" || fail "Depends lacks $needed"
+done
+
+dpkg-deb -x "$deb" "$work/root"
+for file in \
+    usr/bin/zerubino \
+    usr/share/applications/net.zerubino.Zerubino.desktop \
+    usr/share/metainfo/net.zerubino.Zerubino.metainfo.xml \
+    usr/share/icons/hicolor/{32x32,48x48,64x64,128x128,256x256}/apps/net.zerubino.Zerubino.png \
+    usr/share/zerubino/pinpon.wav \
+    usr/share/zerubino/endpinpon.wav; do
+    [ -f "$work/root/$file" ] || fail "the package lacks /$file"
+done
+[ -x "$work/root/usr/bin/zerubino" ] || fail "/usr/bin/zerubino is not executable"
+grep -qx 'Path=/usr/share/zerubino' "$work/root/usr/share/applications/net.zerubino.Zerubino.desktop" ||
+    fail "the menu entry does not start the program beside its cues"
+
+# Started as the menu entry starts it, the program must still be running when
+# it is stopped after three seconds (timeout's status 124).
+status=0
+(cd "$work/root/usr/share/zerubino" && QT_QPA_PLATFORM=offscreen timeout 3 "$work/root/usr/bin/zerubino") ||
+    status=$?
+[ "$status" -eq 124 ] || fail "the installed program ended by itself with status $status"
+echo "package $(basename "$deb") holds and starts the program"
