@@ -4,7 +4,7 @@
 #include "MixingRandomGenerator.h"
 #include "Program.h"
 #include "QtTimerFactory.h"
-#include "SoundEffectMediaControl.h"
+#include "AudioOutputMediaControl.h"
 #include "SystemTimeOfDayClock.h"
 
 class QApplication;
@@ -17,7 +17,7 @@ struct RealSeams {
 
     SystemTimeOfDayClock clock;
     MixingRandomGenerator random;
-    SoundEffectMediaControl media;
+    AudioOutputMediaControl media;
     QtTimerFactory timers;
     MessageBoxExitQuestion exitQuestion;
 };

@@ -1,5 +1,5 @@
 #include "CuePlayer.h"
-#include "SoundEffectMediaControl.h"
+#include "AudioOutputMediaControl.h"
 
 #include <QDataStream>
 #include <QElapsedTimer>
@@ -50,7 +50,7 @@ QByteArray randomBytes()
 
 } // namespace
 
-class SoundEffectMediaControlTest : public QObject
+class AudioOutputMediaControlTest : public QObject
 {
     Q_OBJECT
 
@@ -74,7 +74,7 @@ private slots:
         const QString previousDirectory = QDir::currentPath();
         QVERIFY(QDir::setCurrent(workingDirectory.path()));
 
-        SoundEffectMediaControl control;
+        AudioOutputMediaControl control;
         CuePlayer player(control);
 
         // The file is looked up when the cue sounds, not when the player is made.
@@ -101,5 +101,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(SoundEffectMediaControlTest)
-#include "tst_soundeffectmediacontrol.moc"
+QTEST_MAIN(AudioOutputMediaControlTest)
+#include "tst_audiooutputmediacontrol.moc"

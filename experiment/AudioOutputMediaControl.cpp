@@ -1,0 +1,81 @@
+#include "AudioOutputMediaControl.h"
+
+#include <QAudioSink>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMediaDevices>
+
+namespace {
+
+QAudioFormat::SampleFormat sampleFormatOf(WavSound::Encoding encoding)
+{
+    switch (encoding) {
+    case WavSound::Encoding::UnsignedInt8:
+        return QAudioFormat::UInt8;
+    case WavSound::Encoding::SignedInt16:
+        return QAudioFormat::Int16;
+    case WavSound::Encoding::SignedInt32:
+        return QAudioFormat::Int32;
+    case WavSound::Encoding::Float32:
+        return QAudioFormat::Float;
+    }
+    return QAudioFormat::Unknown;
+}
+
+} // namespace
+
+AudioOutputMediaControl::AudioOutputMediaControl() = default;
+
+AudioOutputMediaControl::~AudioOutputMediaControl()
+{
+    close();
+}
+
+void AudioOutputMediaControl::stop()
+{
+    if (sink)
+        sink->stop();
+}
+
+void AudioOutputMediaControl::close()
+{
+    sink.reset();
+    samples.close();
+    cue.reset();
+}
+
+void AudioOutputMediaControl::setFileName(const QString &name)
+{
+    fileName = name;
+}
+
+void AudioOutputMediaControl::open()
+{
+    const QFileInfo info(QDir::current(), fileName);
+    if (!info.isFile() || info.size() > MaxCueBytes)
+        return;
+    QFile file(info.absoluteFilePath());
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    cue = readWav(file.read(MaxCueBytes));
+}
+
+void AudioOutputMediaControl::sound()
+{
+    // Without an output device there is nothing to play on; asking Qt anyway
+    // would only print a warning.
+    const QAudioDevice output = QMediaDevices::defaultAudioOutput();
+    if (!cue || output.isNull())
+        return;
+
+    QAudioFormat format;
+    format.setSampleRate(cue->sampleRate);
+    format.setChannelCount(cue->channels);
+    format.setSampleFormat(sampleFormatOf(cue->encoding));
+
+    samples.setData(cue->samples);
+    samples.open(QIODevice::ReadOnly);
+    sink = std::make_unique<QAudioSink>(output, format);
+    sink->start(&samples);
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "MediaControl.h"
+#include "WavSound.h"
+
+#include <QBuffer>
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+class QAudioSink;
+
+// Plays a cue on the default audio output. Opening reads the whole file
+// (a cue is a short sound; larger files are not read) from the working
+// directory and checks it before anything is handed to the audio system, so
+// a missing, empty, cut-short or foreign file simply stays silent. Every
+// call returns at once: the sink pulls the samples on its own.
+class AudioOutputMediaControl final : public MediaControl
+{
+public:
+    static constexpr qint64 MaxCueBytes = 8 * 1024 * 1024;
+
+    AudioOutputMediaControl();
+    ~AudioOutputMediaControl() override;
+
+    void stop() override;
+    void close() override;
+    void setFileName(const QString &name) override;
+    void open() override;
+    void sound() override;
+
+private:
+    QString fileName;
+    std::optional<WavSound> cue;
+    QBuffer samples;
+    std::unique_ptr<QAudioSink> sink;
+};

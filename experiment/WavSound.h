@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QByteArray>
+
+#include <optional>
+
+// The samples of a WAV file and how to play them.
+struct WavSound {
+    enum class Encoding { UnsignedInt8, SignedInt16, SignedInt32, Float32 };
+
+    int sampleRate = 0;
+    int channels = 0;
+    Encoding encoding = Encoding::SignedInt16;
+    QByteArray samples; // whole frames only
+};
+
+// Reads a RIFF WAVE file of PCM or float samples. Anything else, a header
+// that is cut short or a file without a single whole frame is no sound.
+// Data shorter than its header claims is played as far as it goes.
+std::optional<WavSound> readWav(const QByteArray &file);
