@@ -58,12 +58,19 @@ struct Fakes {
     ScriptedExitQuestion exitQuestion;
 };
 
-void startAndShow(Program &program)
-{
-    program.start();
-    if (!QTest::qWaitForWindowExposed(&program.experimentWindow()))
-        qFatal("the experiment window never showed");
-}
+// The program on screen with fakes for everything but the timers.
+template<typename Timers> struct ShownProgram {
+    ShownProgram()
+    {
+        program.start();
+        if (!QTest::qWaitForWindowExposed(&program.experimentWindow()))
+            qFatal("the experiment window never showed");
+    }
+
+    Fakes fakes;
+    Timers timers;
+    Program program{{fakes.clock, fakes.random, fakes.media, timers, fakes.exitQuestion}};
+};
 
 void click(Program &program, const QString &name)
 {
@@ -74,10 +81,9 @@ void click(Program &program, const QString &name)
 // repaint that follows them.
 void automaticTick()
 {
-    Fakes fakes;
-    ManualTimerFactory timers;
-    Program program({fakes.clock, fakes.random, fakes.media, timers, fakes.exitQuestion});
-    startAndShow(program);
+    ShownProgram<ManualTimerFactory> shown;
+    Program &program = shown.program;
+    ManualTimerFactory &timers = shown.timers;
     click(program, u"Command1"_s);
     QCoreApplication::processEvents();
 
@@ -97,10 +103,8 @@ void automaticTick()
 // The rhythm of a real automatic run: 100 ticks of the 100 ms timer.
 void cadence()
 {
-    Fakes fakes;
-    QtTimerFactory timers;
-    Program program({fakes.clock, fakes.random, fakes.media, timers, fakes.exitQuestion});
-    startAndShow(program);
+    ShownProgram<QtTimerFactory> shown;
+    Program &program = shown.program;
     QElapsedTimer clock;
     click(program, u"Command1"_s);
     clock.start();
@@ -139,10 +143,8 @@ void helpRedraw()
 // Two seconds in Ready with the real timers: none of ours may tick.
 void idleInReady()
 {
-    Fakes fakes;
-    QtTimerFactory timers;
-    Program program({fakes.clock, fakes.random, fakes.media, timers, fakes.exitQuestion});
-    startAndShow(program);
+    ShownProgram<QtTimerFactory> shown;
+    Program &program = shown.program;
     QTest::qWait(100);
     int ticks = 0;
     QObject::connect(&program.experimentWindow(), &ExperimentWindow::fired, [&](Control control) {

@@ -7,9 +7,20 @@
 #include "ScriptedClock.h"
 #include "ScriptedExitQuestion.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+
+// The program's visible window of a kind, if there is one.
+template<typename Window> Window *openWindow()
+{
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (auto *window = qobject_cast<Window *>(widget); window && window->isVisible())
+            return window;
+    }
+    return nullptr;
+}
 
 // The real program with fakes for the clock, the random source, the sound,
 // the timers and the exit question.

@@ -1,4 +1,5 @@
 #include "ManualTimerFactory.h"
+#include "WavBytes.h"
 #include "MixingRandomGenerator.h"
 #include "Program.h"
 #include "ScriptedClock.h"
@@ -6,7 +7,6 @@
 #include "AudioOutputMediaControl.h"
 
 #include <QApplication>
-#include <QDataStream>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -23,20 +23,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// A 16-bit mono PCM WAV of `dataBytes` bytes of silence.
-QByteArray wav(quint32 dataBytes)
+// A WAV of `dataBytes` bytes of silence.
+QByteArray wav(int dataBytes)
 {
-    QByteArray bytes;
-    QDataStream out(&bytes, QIODevice::WriteOnly);
-    out.setByteOrder(QDataStream::LittleEndian);
-    out.writeRawData("RIFF", 4);
-    out << quint32(36 + dataBytes);
-    out.writeRawData("WAVEfmt ", 8);
-    out << quint32(16) << quint16(1) << quint16(1) << quint32(22050) << quint32(44100) << quint16(2) << quint16(16);
-    out.writeRawData("data", 4);
-    out << dataBytes;
-    bytes.append(QByteArray(dataBytes, '\0'));
-    return bytes;
+    return monoWav16(22050, QByteArray(dataBytes, '\0'));
 }
 
 QByteArray randomBytes(int size)

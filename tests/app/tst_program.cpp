@@ -13,15 +13,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-template<typename Window> Window *openWindow()
-{
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (auto *window = qobject_cast<Window *>(widget); window && window->isVisible())
-            return window;
-    }
-    return nullptr;
-}
-
 template<typename Window> int windowCount()
 {
     int count = 0;

@@ -35,15 +35,6 @@ constexpr std::array Weighted{
     Event::CloseGraphByFrame, Event::CloseHelpByButton, Event::CloseHelpByFrame,
 };
 
-template<typename Window> Window *openWindow()
-{
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (auto *window = qobject_cast<Window *>(widget); window && window->isVisible())
-            return window;
-    }
-    return nullptr;
-}
-
 // One seeded sequence of events against a fresh program, with a model of
 // what the record must hold, checked after every step.
 class Run

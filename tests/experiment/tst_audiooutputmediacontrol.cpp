@@ -1,5 +1,6 @@
 #include "CuePlayer.h"
 #include "AudioOutputMediaControl.h"
+#include "WavBytes.h"
 
 #include <QDataStream>
 #include <QElapsedTimer>
@@ -14,29 +15,16 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// A 16-bit mono PCM WAV: a short 880 Hz beep.
+// A short 880 Hz beep.
 QByteArray beepWav()
 {
     constexpr quint32 SampleRate = 8000;
-    constexpr int Samples = 800;
     QByteArray pcm;
     QDataStream samples(&pcm, QIODevice::WriteOnly);
     samples.setByteOrder(QDataStream::LittleEndian);
-    for (int n = 0; n < Samples; ++n)
+    for (int n = 0; n < 800; ++n)
         samples << qint16(8000 * std::sin(2 * M_PI * 880 * n / SampleRate));
-
-    QByteArray wav;
-    QDataStream out(&wav, QIODevice::WriteOnly);
-    out.setByteOrder(QDataStream::LittleEndian);
-    out.writeRawData("RIFF", 4);
-    out << quint32(36 + pcm.size());
-    out.writeRawData("WAVEfmt ", 8);
-    out << quint32(16) << quint16(1) << quint16(1) << SampleRate << quint32(SampleRate * 2) << quint16(2)
-        << quint16(16);
-    out.writeRawData("data", 4);
-    out << quint32(pcm.size());
-    out.writeRawData(pcm.constData(), int(pcm.size()));
-    return wav;
+    return monoWav16(SampleRate, pcm);
 }
 
 QByteArray randomBytes()

@@ -29,6 +29,23 @@ double chiSquare(const std::array<int, 6> &counts, int rolls)
     return sum;
 }
 
+// The dice over a record and a face display, with the clock and random
+// source the test chooses.
+template<typename Random> struct DiceBench {
+    template<typename... Seed>
+    explicit DiceBench(Seed... seed)
+        : random(seed...)
+    {
+    }
+
+    RecordingLabelDisplay labels;
+    ExperimentRecord record{labels};
+    RecordingFaceDisplay faces;
+    ScriptedClock clock;
+    Random random;
+    Dice dice{record, faces, clock, random};
+};
+
 } // namespace
 
 class DiceTest : public QObject
@@ -58,64 +75,49 @@ private slots:
         QFETCH(double, draw);
         QFETCH(int, face);
 
-        RecordingLabelDisplay labels;
-        ExperimentRecord record(labels);
-        RecordingFaceDisplay faces;
-        ScriptedClock clock;
-        ScriptedRandom random;
-        random.values = {draw};
-        Dice dice(record, faces, clock, random);
+        DiceBench<ScriptedRandom> bench;
+        bench.random.values = {draw};
 
-        dice.RollFace(die);
+        bench.dice.RollFace(die);
 
         const Die other = die == Die::Large ? Die::Small : Die::Large;
-        QCOMPARE(faces.shownFace(die), face);
-        QCOMPARE(faces.visibleCount(other), 6);
-        QCOMPARE(die == Die::Large ? record.FaceA() : record.FaceB(), face);
-        QCOMPARE(die == Die::Large ? record.FaceB() : record.FaceA(), 0);
+        QCOMPARE(bench.faces.shownFace(die), face);
+        QCOMPARE(bench.faces.visibleCount(other), 6);
+        QCOMPARE(die == Die::Large ? bench.record.FaceA() : bench.record.FaceB(), face);
+        QCOMPARE(die == Die::Large ? bench.record.FaceB() : bench.record.FaceA(), 0);
     }
 
     void everyRollReseedsFromTheClock()
     {
-        RecordingLabelDisplay labels;
-        ExperimentRecord record(labels);
-        RecordingFaceDisplay faces;
-        ScriptedClock clock;
-        ScriptedRandom random;
-        random.values = {0.1, 0.2, 0.3};
-        Dice dice(record, faces, clock, random);
+        DiceBench<ScriptedRandom> bench;
+        bench.random.values = {0.1, 0.2, 0.3};
 
-        clock.now = 45296.5f;
-        dice.RollFace(Die::Large);
-        dice.RollFace(Die::Small);
-        clock.now = 45296.6f;
-        dice.RollFace(Die::Large);
+        bench.clock.now = 45296.5f;
+        bench.dice.RollFace(Die::Large);
+        bench.dice.RollFace(Die::Small);
+        bench.clock.now = 45296.6f;
+        bench.dice.RollFace(Die::Large);
 
-        QCOMPARE(random.seeds, (QList<float>{45296.5f, 45296.5f, 45296.6f}));
+        QCOMPARE(bench.random.seeds, (QList<float>{45296.5f, 45296.5f, 45296.6f}));
     }
 
     void initialFacesShowOneAndOneButKeepTheStoredFaces()
     {
-        RecordingLabelDisplay labels;
-        ExperimentRecord record(labels);
-        RecordingFaceDisplay faces;
-        ScriptedClock clock;
-        ScriptedRandom random;
-        random.values = {0.9, 0.7};
-        Dice dice(record, faces, clock, random);
+        DiceBench<ScriptedRandom> bench;
+        bench.random.values = {0.9, 0.7};
 
-        dice.ShowInitialFaces();
-        QCOMPARE(faces.shownFace(Die::Large), 1);
-        QCOMPARE(faces.shownFace(Die::Small), 1);
-        QCOMPARE(record.FaceA(), 0);
+        bench.dice.ShowInitialFaces();
+        QCOMPARE(bench.faces.shownFace(Die::Large), 1);
+        QCOMPARE(bench.faces.shownFace(Die::Small), 1);
+        QCOMPARE(bench.record.FaceA(), 0);
 
-        dice.RollFace(Die::Large);
-        dice.RollFace(Die::Small);
-        dice.ShowInitialFaces();
-        QCOMPARE(faces.shownFace(Die::Large), 1);
-        QCOMPARE(faces.shownFace(Die::Small), 1);
-        QCOMPARE(record.FaceA(), 6);
-        QCOMPARE(record.FaceB(), 5);
+        bench.dice.RollFace(Die::Large);
+        bench.dice.RollFace(Die::Small);
+        bench.dice.ShowInitialFaces();
+        QCOMPARE(bench.faces.shownFace(Die::Large), 1);
+        QCOMPARE(bench.faces.shownFace(Die::Small), 1);
+        QCOMPARE(bench.record.FaceA(), 6);
+        QCOMPARE(bench.record.FaceB(), 5);
     }
 
     void eachDieIsFair_data()
@@ -129,21 +131,16 @@ private slots:
     {
         QFETCH(Die, die);
 
-        RecordingLabelDisplay labels;
-        ExperimentRecord record(labels);
-        RecordingFaceDisplay faces;
-        ScriptedClock clock;
-        MixingRandomGenerator random(0x5eed);
-        Dice dice(record, faces, clock, random);
+        DiceBench<MixingRandomGenerator> bench(0x5eed);
 
         constexpr int Rolls = 60000;
         std::array<int, 6> counts{};
         for (int roll = 0; roll < Rolls; ++roll) {
-            clock.now += 0.05f; // one die-timer tick later
-            dice.RollFace(die);
-            const int face = faces.shownFace(die);
+            bench.clock.now += 0.05f; // one die-timer tick later
+            bench.dice.RollFace(die);
+            const int face = bench.faces.shownFace(die);
             QVERIFY2(face >= 1 && face <= 6, "exactly one picture of the die must be on display");
-            QCOMPARE(face, die == Die::Large ? record.FaceA() : record.FaceB());
+            QCOMPARE(face, die == Die::Large ? bench.record.FaceA() : bench.record.FaceB());
             ++counts.at(std::size_t(face - 1));
         }
         QVERIFY2(chiSquare(counts, Rolls) < ChiSquareBound, qPrintable(QString::number(chiSquare(counts, Rolls))));
@@ -160,23 +157,18 @@ private slots:
     {
         QFETCH(float, clockStep);
 
-        RecordingLabelDisplay labels;
-        ExperimentRecord record(labels);
-        RecordingFaceDisplay faces;
-        ScriptedClock clock;
-        MixingRandomGenerator random(0xd1ce);
-        Dice dice(record, faces, clock, random);
+        DiceBench<MixingRandomGenerator> bench(0xd1ce);
 
         // Both rolls of an automatic throw read the same clock value.
         constexpr int Throws = 60000;
         int doubles = 0;
         std::array<int, 6> largeCounts{};
         for (int n = 0; n < Throws; ++n) {
-            clock.now += clockStep;
-            dice.RollFace(Die::Large);
-            dice.RollFace(Die::Small);
-            doubles += record.FaceA() == record.FaceB() ? 1 : 0;
-            ++largeCounts.at(std::size_t(record.FaceA() - 1));
+            bench.clock.now += clockStep;
+            bench.dice.RollFace(Die::Large);
+            bench.dice.RollFace(Die::Small);
+            doubles += bench.record.FaceA() == bench.record.FaceB() ? 1 : 0;
+            ++largeCounts.at(std::size_t(bench.record.FaceA() - 1));
         }
         const double share = double(doubles) / Throws;
         QVERIFY2(qAbs(share - 1.0 / 6.0) < 0.01, qPrintable(QString::number(share)));

@@ -45,6 +45,15 @@ struct Bench {
             random.values.append(draw);
     }
 
+    // Throw, one tick of each die, stop.
+    void throwByHand()
+    {
+        controller.Command8_Click();
+        controller.Timer1_Timer();
+        controller.Timer2_Timer();
+        controller.Command2_Click();
+    }
+
     // Brings the record to `throws` by an automatic run, then stops it.
     void runAutomatically(int throws)
     {
@@ -257,10 +266,7 @@ private slots:
         // After rolls, a stop before the next tick records the previous faces.
         bench.queueDraws(1, 0.9);
         bench.queueDraws(1, 0.0);
-        bench.controller.Command8_Click();
-        bench.controller.Timer1_Timer();
-        bench.controller.Timer2_Timer();
-        bench.controller.Command2_Click();
+        bench.throwByHand();
         bench.controller.Form_Activate(); // the display now shows 1 and 1
         bench.controller.Command8_Click();
         bench.controller.Command2_Click();
@@ -315,10 +321,7 @@ private slots:
         QCOMPARE(bench.state(), ExperimentState::Ready);
 
         bench.queueDraws(2);
-        bench.controller.Command8_Click();
-        bench.controller.Timer1_Timer();
-        bench.controller.Timer2_Timer();
-        bench.controller.Command2_Click();
+        bench.throwByHand();
         QCOMPARE(bench.record.ThrowCount(), 8);
 
         bench.runAutomatically(2);
@@ -332,10 +335,7 @@ private slots:
         bench.controller.Form_Activate();
         bench.queueDraws(1, 0.9);
         bench.queueDraws(1, 0.4);
-        bench.controller.Command8_Click();
-        bench.controller.Timer1_Timer();
-        bench.controller.Timer2_Timer();
-        bench.controller.Command2_Click();
+        bench.throwByHand();
         bench.forgetWrites();
 
         bench.controller.Command5_Click();
@@ -431,10 +431,7 @@ private slots:
         bench.runAutomatically(999);
         bench.queueDraws(2);
 
-        bench.controller.Command8_Click();
-        bench.controller.Timer1_Timer();
-        bench.controller.Timer2_Timer();
-        bench.controller.Command2_Click();
+        bench.throwByHand();
 
         QCOMPARE(bench.record.ThrowCount(), 1000);
         QCOMPARE(bench.state(), ExperimentState::Finished);
