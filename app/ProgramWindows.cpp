@@ -8,6 +8,18 @@
 
 #include <QCoreApplication>
 
+namespace {
+
+// Shows a window, or brings it back to the front, and makes it the active one.
+void bringForward(QWidget &window)
+{
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+} // namespace
+
 ProgramWindows::ProgramWindows(ExperimentWindow &experiment, const ExperimentRecord &experimentRecord,
                                ExitQuestion &question, ActivationTracker &tracker)
     : experimentWindow(experiment)
@@ -44,9 +56,7 @@ void ProgramWindows::showGraphWindow()
             showExperimentWindow();
         });
     }
-    graphWindow->show();
-    graphWindow->raise();
-    graphWindow->activateWindow();
+    bringForward(*graphWindow);
 }
 
 void ProgramWindows::showHelpWindow()
@@ -56,9 +66,7 @@ void ProgramWindows::showHelpWindow()
         activations.track(helpWindow, [help = helpWindow.data()] { help->showHelpText(); });
         QObject::connect(helpWindow, &HelpWindow::closeClicked, &experimentWindow, [this] { showExperimentWindow(); });
     }
-    helpWindow->show();
-    helpWindow->raise();
-    helpWindow->activateWindow();
+    bringForward(*helpWindow);
 }
 
 bool ProgramWindows::confirmExit()
@@ -78,7 +86,5 @@ void ProgramWindows::endProgram()
 
 void ProgramWindows::showExperimentWindow()
 {
-    experimentWindow.show();
-    experimentWindow.raise();
-    experimentWindow.activateWindow();
+    bringForward(experimentWindow);
 }
