@@ -3,11 +3,12 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-DrawingSurface::DrawingSurface(QSize drawingArea, QWidget *parent)
+DrawingSurface::DrawingSurface(const QRect &box, QWidget *parent)
     : QFrame(parent)
-    , picture(drawingArea, QImage::Format_RGB32)
 {
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    setGeometry(box);
+    picture = QImage(contentsRect().size(), QImage::Format_RGB32);
     setAttribute(Qt::WA_StaticContents);
     setFocusPolicy(Qt::StrongFocus);
     clear();

@@ -11,8 +11,8 @@ class DrawingSurface final : public QFrame
     Q_OBJECT
 
 public:
-    // drawingArea is the size inside the edge.
-    DrawingSurface(QSize drawingArea, QWidget *parent);
+    // box is the surface's place and outer size, edge included.
+    DrawingSurface(const QRect &box, QWidget *parent);
 
     QImage &image() { return picture; }
     const QImage &image() const { return picture; }

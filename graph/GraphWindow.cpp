@@ -24,10 +24,9 @@ GraphWindow::GraphWindow(const ExperimentRecord &experimentRecord, QWidget *pare
     auto *rule = new RuleLine(QLine(0, twipsToPixels(360), twipsToPixels(9720), twipsToPixels(360)), this);
     rule->setObjectName(u"Line5"_s);
 
-    picture = new DrawingSurface(sizeFromTwips(9435, 4755), this);
+    picture = new DrawingSurface(fromTwips(120, 600, 9495, 4815), this);
     picture->setObjectName(u"Picture1"_s);
     picture->setAccessibleName(u"グラフ"_s);
-    picture->setGeometry(fromTwips(120, 600, 9495, 4815));
 
     auto *closeButton = new QPushButton(u"閉じる"_s, this);
     closeButton->setObjectName(u"Command1"_s);

@@ -33,11 +33,8 @@ HelpWindow::HelpWindow(QWidget *parent)
         emit closeClicked();
     });
 
-    // The design's surface has a 2-pixel edge inside its 553 x 401 box.
-    constexpr QRect box = fromTwips(120, 480, 8295, 6015);
-    picture = new DrawingSurface(box.size() - QSize(4, 4), this);
+    picture = new DrawingSurface(fromTwips(120, 480, 8295, 6015), this);
     picture->setObjectName(u"Picture1"_s);
-    picture->setGeometry(box);
     picture->setFont(DesignFont::gothic(15, QFont::Normal));
     picture->setAccessibleName(HelpText().join(u'\n'));
 
