@@ -1,13 +1,33 @@
 #include "RealSeams.h"
 
+#include "AudioOutputMediaControl.h"
 #include "JapaneseQtTexts.h"
 
 #include <QApplication>
 #include <QRandomGenerator>
 
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// Time enough to close a cue's stream on a server that answers.
+constexpr std::chrono::milliseconds SoundReleaseTime{500};
+
+} // namespace
+
 RealSeams::RealSeams()
     : random(QRandomGenerator::system()->generate64())
+    , media([] { return std::make_unique<AudioOutputMediaControl>(); })
 {
+}
+
+void RealSeams::releaseSound(int exitStatus)
+{
+    if (media.shutDown(SoundReleaseTime))
+        return;
+    std::fflush(nullptr);
+    std::_Exit(exitStatus);
 }
 
 void prepareApplication(QApplication &app)

@@ -4,8 +4,8 @@
 #include "MixingRandomGenerator.h"
 #include "Program.h"
 #include "QtTimerFactory.h"
-#include "AudioOutputMediaControl.h"
 #include "SystemTimeOfDayClock.h"
+#include "ThreadedMediaControl.h"
 
 class QApplication;
 
@@ -15,9 +15,14 @@ struct RealSeams {
 
     ProgramSeams seams() { return {clock, random, media, timers, exitQuestion}; }
 
+    // Lets the cue thread release the sound device once the program is
+    // over. Where the sound server holds that thread, the process ends here
+    // at once: nothing is left to save, and a pupil's exit must not hang.
+    void releaseSound(int exitStatus);
+
     SystemTimeOfDayClock clock;
     MixingRandomGenerator random;
-    AudioOutputMediaControl media;
+    ThreadedMediaControl media;
     QtTimerFactory timers;
     MessageBoxExitQuestion exitQuestion;
 };

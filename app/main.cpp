@@ -10,5 +10,7 @@ int main(int argc, char *argv[])
     RealSeams real;
     Program program(real.seams());
     program.start();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    real.releaseSound(status);
+    return status;
 }

@@ -25,7 +25,11 @@ QAudioFormat::SampleFormat sampleFormatOf(WavSound::Encoding encoding)
 
 } // namespace
 
-AudioOutputMediaControl::AudioOutputMediaControl() = default;
+AudioOutputMediaControl::AudioOutputMediaControl()
+{
+    release.setSingleShot(true);
+    release.callOnTimeout([this] { close(); });
+}
 
 AudioOutputMediaControl::~AudioOutputMediaControl()
 {
@@ -40,6 +44,7 @@ void AudioOutputMediaControl::stop()
 
 void AudioOutputMediaControl::close()
 {
+    release.stop();
     sink.reset();
     samples.close();
     cue.reset();
@@ -78,4 +83,6 @@ void AudioOutputMediaControl::sound()
     samples.open(QIODevice::ReadOnly);
     sink = std::make_unique<QAudioSink>(output, format);
     sink->start(&samples);
+    const std::chrono::microseconds length(format.durationForBytes(qint32(samples.size())));
+    release.start(std::chrono::duration_cast<std::chrono::milliseconds>(length) + ReleaseDelay);
 }

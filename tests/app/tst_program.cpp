@@ -225,10 +225,11 @@ private slots:
     void switchingFromHelpActivatesTheExperimentWindow()
     {
         startUp();
+        bench->click(Control::Command5);
+        QCOMPARE(state(), ExperimentState::Cleared);
         bench->click(Control::Command7);
         HelpWindow *help = openWindow<HelpWindow>();
         QVERIFY(QTest::qWaitForWindowActive(help));
-        bench->click(Control::Command5);
         QCOMPARE(state(), ExperimentState::Cleared);
 
         bench->form1().activateWindow();

@@ -1,0 +1,143 @@
+#include "ThreadedMediaControl.h"
+
+#include <QDeadlineTimer>
+#include <QThread>
+
+using namespace std::chrono;
+
+namespace {
+
+qint64 sinceEpoch(steady_clock::time_point time)
+{
+    return duration_cast<milliseconds>(time.time_since_epoch()).count();
+}
+
+constexpr qint64 Idle = -1;
+
+} // namespace
+
+// What the calling thread shares with one worker thread. Held by both, so
+// that a worker given up can finish on its own, or never.
+struct ThreadedMediaControl::Worker {
+    std::unique_ptr<MediaControl> control;
+    std::atomic<qint64> busySince{Idle};
+    std::atomic<bool> givenUp{false};
+};
+
+ThreadedMediaControl::ThreadedMediaControl(Factory factory, milliseconds workerPatience)
+    : makeControl(std::move(factory))
+    , patience(workerPatience)
+    , latestCue(std::make_shared<std::atomic<quint64>>(0))
+{
+    startWorker();
+}
+
+ThreadedMediaControl::~ThreadedMediaControl()
+{
+    shutDown(patience);
+}
+
+void ThreadedMediaControl::startWorker()
+{
+    worker = std::make_shared<Worker>();
+    thread = new QThread;
+    thread->setObjectName(QStringLiteral("cues"));
+    context = new QObject;
+    context->moveToThread(thread);
+    QObject::connect(thread, &QThread::finished, context, &QObject::deleteLater);
+    thread->start();
+    QMetaObject::invokeMethod(
+        context, [shared = worker, make = makeControl] { shared->control = make(); }, Qt::QueuedConnection);
+}
+
+void ThreadedMediaControl::giveUpWorker()
+{
+    worker->givenUp = true;
+    // Should the audio system ever answer, the worker cleans up after itself.
+    QMetaObject::invokeMethod(
+        context,
+        [shared = worker] {
+            shared->control.reset();
+            QThread::currentThread()->quit();
+        },
+        Qt::QueuedConnection);
+    QObject::connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+    givenUp.append(thread);
+    thread = nullptr;
+    context = nullptr;
+    worker.reset();
+}
+
+void ThreadedMediaControl::stop()
+{
+    cueRequestedAt = steady_clock::now();
+    latestCue->store(++cuesRequested);
+    if (!thread)
+        startWorker();
+    const qint64 busySince = worker->busySince;
+    if (busySince != Idle && sinceEpoch(cueRequestedAt) - busySince > patience.count()) {
+        giveUpWorker();
+        startWorker();
+    }
+    post(Step::Prepare, [](MediaControl &control) { control.stop(); });
+}
+
+void ThreadedMediaControl::close()
+{
+    post(Step::Prepare, [](MediaControl &control) { control.close(); });
+}
+
+void ThreadedMediaControl::setFileName(const QString &fileName)
+{
+    post(Step::Prepare, [fileName](MediaControl &control) { control.setFileName(fileName); });
+}
+
+void ThreadedMediaControl::open()
+{
+    post(Step::Sound, [](MediaControl &control) { control.open(); });
+}
+
+void ThreadedMediaControl::sound()
+{
+    post(Step::Sound, [](MediaControl &control) { control.sound(); });
+}
+
+void ThreadedMediaControl::post(Step step, Command command)
+{
+    if (!thread)
+        startWorker();
+    const quint64 cue = cuesRequested;
+    const auto deadline = cueRequestedAt + patience;
+    QMetaObject::invokeMethod(
+        context,
+        [shared = worker, latest = latestCue, cue, deadline, step, command = std::move(command)] {
+            if (shared->givenUp || !shared->control || latest->load() != cue)
+                return;
+            const auto now = steady_clock::now();
+            if (step == Step::Sound && now > deadline)
+                return;
+            shared->busySince = sinceEpoch(now);
+            command(*shared->control);
+            shared->busySince = Idle;
+        },
+        Qt::QueuedConnection);
+}
+
+bool ThreadedMediaControl::shutDown(milliseconds timeout)
+{
+    const QDeadlineTimer deadline(timeout);
+    if (thread) {
+        giveUpWorker();
+    }
+    bool allEnded = true;
+    for (const QPointer<QThread> &left : std::as_const(givenUp)) {
+        if (!left)
+            continue;
+        if (left->wait(deadline))
+            delete left.data();
+        else
+            allEnded = false;
+    }
+    givenUp.removeAll(nullptr);
+    return allEnded;
+}
