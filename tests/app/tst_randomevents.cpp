@@ -113,7 +113,7 @@ private:
                 if (event == Event::CloseGraphByFrame)
                     graph->close();
                 else
-                    QTest::mouseClick(graph->findChild<QPushButton *>(u"Command1"_s), Qt::LeftButton);
+                    press(graph->findChild<QPushButton *>(u"Command1"_s));
             }
             break;
         case Event::CloseHelpByButton:
@@ -122,7 +122,7 @@ private:
                 if (event == Event::CloseHelpByFrame)
                     help->close();
                 else
-                    QTest::mouseClick(help->findChild<QPushButton *>(u"Command1"_s), Qt::LeftButton);
+                    press(help->findChild<QPushButton *>(u"Command1"_s));
             }
             break;
         default: {
@@ -132,12 +132,27 @@ private:
                 break;
             if (control == Control::Command5 && form1.isControlEnabled(control))
                 resetModel();
-            bench.click(control);
+            press(bench.button(control));
             break;
         }
         }
         settle();
         check();
+    }
+
+    // A click, with the platform's activation of its window before it (X11),
+    // after it (Wayland) or not at all (the window was active already).
+    void press(QPushButton *button)
+    {
+        QWidget *window = button->window();
+        const int order = choice.bounded(3);
+        if (order == 1) {
+            window->activateWindow();
+            settle();
+        }
+        QTest::mouseClick(button, Qt::LeftButton);
+        if (order == 2 && window->isVisible())
+            window->activateWindow();
     }
 
     // Lets activations arrive and closed windows go.
