@@ -26,6 +26,7 @@ struct ThreadedMediaControl::Worker {
 
 ThreadedMediaControl::ThreadedMediaControl(Factory factory, milliseconds workerPatience)
     : makeControl(std::move(factory))
+    , basePatience(workerPatience)
     , patience(workerPatience)
     , latestCue(std::make_shared<std::atomic<quint64>>(0))
 {
@@ -34,7 +35,7 @@ ThreadedMediaControl::ThreadedMediaControl(Factory factory, milliseconds workerP
 
 ThreadedMediaControl::~ThreadedMediaControl()
 {
-    shutDown(patience);
+    shutDown(basePatience);
 }
 
 void ThreadedMediaControl::startWorker()
@@ -75,9 +76,12 @@ void ThreadedMediaControl::stop()
     if (!thread)
         startWorker();
     const qint64 busySince = worker->busySince;
-    if (busySince != Idle && sinceEpoch(cueRequestedAt) - busySince > patience.count()) {
+    if (busySince == Idle) {
+        patience = basePatience;
+    } else if (sinceEpoch(cueRequestedAt) - busySince > patience.count()) {
         giveUpWorker();
         startWorker();
+        patience = std::min(2 * patience, std::max(MaxPatience, basePatience));
     }
     post(Step::Prepare, [](MediaControl &control) { control.stop(); });
 }
@@ -107,18 +111,25 @@ void ThreadedMediaControl::post(Step step, Command command)
     if (!thread)
         startWorker();
     const quint64 cue = cuesRequested;
-    const auto deadline = cueRequestedAt + patience;
+    const auto deadline = cueRequestedAt + basePatience;
     QMetaObject::invokeMethod(
         context,
         [shared = worker, latest = latestCue, cue, deadline, step, command = std::move(command)] {
-            if (shared->givenUp || !shared->control || latest->load() != cue)
+            const auto unwanted = [&] {
+                return shared->givenUp || latest->load() != cue
+                       || (step == Step::Sound && steady_clock::now() > deadline);
+            };
+            if (!shared->control || unwanted())
                 return;
-            const auto now = steady_clock::now();
-            if (step == Step::Sound && now > deadline)
-                return;
-            shared->busySince = sinceEpoch(now);
+            shared->busySince = sinceEpoch(steady_clock::now());
             command(*shared->control);
             shared->busySince = Idle;
+            // The audio system may have held the call up until the cue was
+            // no longer wanted: silence it rather than let it sound late.
+            if (step == Step::Sound && unwanted()) {
+                shared->control->stop();
+                shared->control->close();
+            }
         },
         Qt::QueuedConnection);
 }

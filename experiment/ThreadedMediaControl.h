@@ -18,14 +18,20 @@ class QThread;
 // and returns at once, and the commands keep their order. A stop begins a
 // new cue; the commands of a cue that a newer one has overtaken are dropped,
 // and so is the sound of a cue that could not start within the patience,
-// rather than sounding long after its button. A thread busy with one command
+// rather than sounding long after its button; a cue that the audio system
+// starts only after that is silenced again at once. A thread busy with one command
 // for longer than the patience is given up, and the next cue starts a fresh
 // one: a server that comes back after a long stall may never answer the old.
+// While the server stays away, each fresh thread is given twice the patience
+// of the one before, up to MaxPatience, so a long stall leaves few threads
+// behind; MaxPatience stays below the half minute after which a server that
+// comes back no longer answers a call it left waiting.
 class ThreadedMediaControl final : public MediaControl
 {
 public:
     using Factory = std::function<std::unique_ptr<MediaControl>()>;
     static constexpr std::chrono::milliseconds DefaultPatience{2000};
+    static constexpr std::chrono::milliseconds MaxPatience{16000};
 
     // The control is made, used and destroyed on the worker thread.
     explicit ThreadedMediaControl(Factory makeControl, std::chrono::milliseconds patience = DefaultPatience);
@@ -52,7 +58,8 @@ private:
     void post(Step step, Command command);
 
     const Factory makeControl;
-    const std::chrono::milliseconds patience;
+    const std::chrono::milliseconds basePatience;
+    std::chrono::milliseconds patience;
     std::shared_ptr<std::atomic<quint64>> latestCue;
     quint64 cuesRequested = 0;
     std::chrono::steady_clock::time_point cueRequestedAt;

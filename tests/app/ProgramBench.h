@@ -23,14 +23,23 @@ template<typename Window> Window *openWindow()
 }
 
 // The real program with fakes for the clock, the random source, the sound,
-// the timers and the exit question.
+// the timers and the exit question; the sound may be a real one.
 struct ProgramBench {
+    ProgramBench()
+        : ProgramBench(nullptr)
+    {
+    }
+    explicit ProgramBench(MediaControl *sound)
+        : program({clock, random, sound ? *sound : media, timers, exitQuestion})
+    {
+    }
+
     ScriptedClock clock;
     MixingRandomGenerator random{0xbe9c};
     RecordingMediaControl media;
     ManualTimerFactory timers;
     ScriptedExitQuestion exitQuestion;
-    Program program{{clock, random, media, timers, exitQuestion}};
+    Program program;
 
     ExperimentWindow &form1() { return program.experimentWindow(); }
 

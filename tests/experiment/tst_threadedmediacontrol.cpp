@@ -16,6 +16,13 @@ QStringList cue(int control, const QString &file)
     return {n + u"Stop"_s, n + u"Close"_s, n + u"FileName="_s + file, n + u"Open"_s, n + u"Sound"_s};
 }
 
+// What a worker sends after a sound that came too late.
+QStringList silenced(int control)
+{
+    const QString n = QString::number(control) + u':';
+    return {n + u"Stop"_s, n + u"Close"_s};
+}
+
 } // namespace
 
 class ThreadedMediaControlTest : public QObject
@@ -69,8 +76,9 @@ private slots:
         // The overtaken second cue is dropped; the third stops the first
         // before it sounds, and only then.
         log->soundReleases.release(2);
-        QTRY_COMPARE(log->all().size(), 11);
-        QCOMPARE(log->all(), QStringList{u"1:made"_s} + cue(1, u"first.wav"_s) + cue(1, u"third.wav"_s));
+        QTRY_COMPARE(log->all().size(), 13);
+        QCOMPARE(log->all(),
+                 QStringList{u"1:made"_s} + cue(1, u"first.wav"_s) + silenced(1) + cue(1, u"third.wav"_s));
         QVERIFY(control.shutDown(1s));
     }
 
@@ -95,11 +103,12 @@ private slots:
         QVERIFY(!control.shutDown(100ms));
         QVERIFY(clock.elapsed() < 1000);
 
-        // Once its device answers, the old worker sounds nothing more and
-        // cleans up after itself.
+        // Once its device answers, the old worker silences what it started
+        // and cleans up after itself.
         log->soundReleases.release();
         QTRY_VERIFY(log->all().contains(u"1:destroyed"_s));
-        QCOMPARE(log->all().filter(u"1:"_s), QStringList{u"1:made"_s} + cue(1, u"pinpon.wav"_s) + QStringList{u"1:destroyed"_s});
+        QCOMPARE(log->all().filter(u"1:"_s),
+                 QStringList{u"1:made"_s} + cue(1, u"pinpon.wav"_s) + silenced(1) + QStringList{u"1:destroyed"_s});
         QVERIFY(control.shutDown(1s));
     }
 
@@ -115,11 +124,26 @@ private slots:
         QTest::qWait(250);
         log->soundReleases.release();
 
-        // The late cue still stops and closes what sounds, but stays silent.
+        // The first cue, overtaken while its device hung, is silenced; the
+        // late cue still stops and closes what sounds, but stays silent.
         QTRY_VERIFY(log->all().contains(u"1:FileName=endpinpon.wav"_s));
         QVERIFY(control.shutDown(1s));
-        QCOMPARE(log->all(), QStringList{u"1:made"_s} + cue(1, u"pinpon.wav"_s) + cue(1, u"endpinpon.wav"_s).mid(0, 3)
-                                 + QStringList{u"1:destroyed"_s});
+        QCOMPARE(log->all(), QStringList{u"1:made"_s} + cue(1, u"pinpon.wav"_s) + silenced(1)
+                                 + cue(1, u"endpinpon.wav"_s).mid(0, 3) + QStringList{u"1:destroyed"_s});
+    }
+
+    void aCueStartedTooLateIsSilencedAtOnce()
+    {
+        log->blockSounds = true;
+        ThreadedMediaControl control(factory(), 100ms);
+        CuePlayer player(control);
+        player.PlayCue(u"pinpon.wav"_s);
+        QTRY_VERIFY(log->all().contains(u"1:Open"_s));
+        QTest::qWait(150);
+        log->soundReleases.release();
+        QTRY_COMPARE(log->all().size(), 8);
+        QCOMPARE(log->all(), QStringList{u"1:made"_s} + cue(1, u"pinpon.wav"_s) + silenced(1));
+        QVERIFY(control.shutDown(1s));
     }
 };
 
