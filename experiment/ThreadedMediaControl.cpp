@@ -1,7 +1,11 @@
 #include "ThreadedMediaControl.h"
 
 #include <QDeadlineTimer>
+#include <QMutex>
+#include <QMutexLocker>
 #include <QThread>
+
+#include <deque>
 
 using namespace std::chrono;
 
@@ -19,9 +23,45 @@ constexpr qint64 Idle = -1;
 // What the calling thread shares with one worker thread. Held by both, so
 // that a worker given up can finish on its own, or never.
 struct ThreadedMediaControl::Worker {
+    using Task = std::function<void()>;
+
+    void add(Task task)
+    {
+        const QMutexLocker lock(&mutex);
+        tasks.push_back(std::move(task));
+    }
+
+    // Runs the waiting tasks in order, one at a time, on the worker thread.
+    // The audio system may spin an event loop inside a call; a task that
+    // arrives meanwhile waits until the call has returned.
+    void runTasks()
+    {
+        if (running)
+            return;
+        running = true;
+        while (Task task = next())
+            task();
+        running = false;
+    }
+
     std::unique_ptr<MediaControl> control;
     std::atomic<qint64> busySince{Idle};
     std::atomic<bool> givenUp{false};
+
+private:
+    Task next()
+    {
+        const QMutexLocker lock(&mutex);
+        if (tasks.empty())
+            return {};
+        Task task = std::move(tasks.front());
+        tasks.pop_front();
+        return task;
+    }
+
+    QMutex mutex;
+    std::deque<Task> tasks;
+    bool running = false; // touched by the worker thread only
 };
 
 ThreadedMediaControl::ThreadedMediaControl(Factory factory, milliseconds workerPatience)
@@ -47,21 +87,23 @@ void ThreadedMediaControl::startWorker()
     context->moveToThread(thread);
     QObject::connect(thread, &QThread::finished, context, &QObject::deleteLater);
     thread->start();
-    QMetaObject::invokeMethod(
-        context, [shared = worker, make = makeControl] { shared->control = make(); }, Qt::QueuedConnection);
+    hand([shared = worker, make = makeControl] { shared->control = make(); });
+}
+
+void ThreadedMediaControl::hand(std::function<void()> task)
+{
+    worker->add(std::move(task));
+    QMetaObject::invokeMethod(context, [shared = worker] { shared->runTasks(); }, Qt::QueuedConnection);
 }
 
 void ThreadedMediaControl::giveUpWorker()
 {
     worker->givenUp = true;
     // Should the audio system ever answer, the worker cleans up after itself.
-    QMetaObject::invokeMethod(
-        context,
-        [shared = worker] {
-            shared->control.reset();
-            QThread::currentThread()->quit();
-        },
-        Qt::QueuedConnection);
+    hand([shared = worker] {
+        shared->control.reset();
+        QThread::currentThread()->quit();
+    });
     QObject::connect(thread, &QThread::finished, thread, &QObject::deleteLater);
     givenUp.append(thread);
     thread = nullptr;
@@ -112,34 +154,29 @@ void ThreadedMediaControl::post(Step step, Command command)
         startWorker();
     const quint64 cue = cuesRequested;
     const auto deadline = cueRequestedAt + basePatience;
-    QMetaObject::invokeMethod(
-        context,
-        [shared = worker, latest = latestCue, cue, deadline, step, command = std::move(command)] {
-            const auto unwanted = [&] {
-                return shared->givenUp || latest->load() != cue
-                       || (step == Step::Sound && steady_clock::now() > deadline);
-            };
-            if (!shared->control || unwanted())
-                return;
-            shared->busySince = sinceEpoch(steady_clock::now());
-            command(*shared->control);
-            shared->busySince = Idle;
-            // The audio system may have held the call up until the cue was
-            // no longer wanted: silence it rather than let it sound late.
-            if (step == Step::Sound && unwanted()) {
-                shared->control->stop();
-                shared->control->close();
-            }
-        },
-        Qt::QueuedConnection);
+    hand([shared = worker, latest = latestCue, cue, deadline, step, command = std::move(command)] {
+        const auto unwanted = [&] {
+            return shared->givenUp || latest->load() != cue || (step == Step::Sound && steady_clock::now() > deadline);
+        };
+        if (!shared->control || unwanted())
+            return;
+        shared->busySince = sinceEpoch(steady_clock::now());
+        command(*shared->control);
+        shared->busySince = Idle;
+        // The audio system may have held the call up until the cue was no
+        // longer wanted: silence it rather than let it sound late.
+        if (step == Step::Sound && unwanted()) {
+            shared->control->stop();
+            shared->control->close();
+        }
+    });
 }
 
 bool ThreadedMediaControl::shutDown(milliseconds timeout)
 {
     const QDeadlineTimer deadline(timeout);
-    if (thread) {
+    if (thread)
         giveUpWorker();
-    }
     bool allEnded = true;
     for (const QPointer<QThread> &left : std::as_const(givenUp)) {
         if (!left)

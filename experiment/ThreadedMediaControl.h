@@ -55,6 +55,7 @@ private:
 
     void startWorker();
     void giveUpWorker();
+    void hand(std::function<void()> task);
     void post(Step step, Command command);
 
     const Factory makeControl;
