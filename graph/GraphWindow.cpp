@@ -1,5 +1,6 @@
 #include "GraphWindow.h"
 
+#include "DesignFont.h"
 #include "DrawingSurface.h"
 #include "GraphCanvas.h"
 #include "GraphDrawing.h"
@@ -18,6 +19,8 @@ GraphWindow::GraphWindow(const ExperimentRecord &experimentRecord, QWidget *pare
     setObjectName(u"Form2"_s);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(u" グラフ"_s);
+    // The button and the graph's texts inherit it.
+    setFont(DesignFont::userInterface());
     setFixedSize(sizeFromTwips(9750, 5670));
     move(twipsToPixels(3165), twipsToPixels(1695));
 

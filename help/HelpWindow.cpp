@@ -26,6 +26,7 @@ HelpWindow::HelpWindow(QWidget *parent)
 
     auto *closeButton = new QPushButton(u"閉じる"_s, this);
     closeButton->setObjectName(u"Command1"_s);
+    closeButton->setFont(DesignFont::userInterface());
     closeButton->setGeometry(fromTwips(7560, 0, 855, 375));
     closeButton->setAutoDefault(false);
     connect(closeButton, &QPushButton::clicked, this, [this] {
