@@ -44,7 +44,7 @@ GraphWindow::GraphWindow(const ExperimentRecord &experimentRecord, QWidget *pare
 void GraphWindow::DrawGraph()
 {
     {
-        GraphCanvas canvas(picture->image(), picture->font(), picture->palette().color(QPalette::WindowText));
+        GraphCanvas canvas(picture->canvas(), picture->font(), picture->palette().color(QPalette::WindowText));
         Graph::DrawGraph(canvas, record);
     }
     picture->update();

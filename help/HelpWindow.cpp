@@ -45,9 +45,9 @@ HelpWindow::HelpWindow(QWidget *parent)
 
 void HelpWindow::showHelpText()
 {
-    picture->image().fill(Qt::white);
+    picture->clear();
     {
-        QPainter painter(&picture->image());
+        QPainter painter(&picture->canvas());
         painter.setFont(picture->font());
         painter.setPen(picture->palette().color(QPalette::WindowText));
         const QFontMetrics metrics = painter.fontMetrics();
