@@ -2,13 +2,41 @@
 
 #include "ActivationTracker.h"
 #include "ExitQuestion.h"
+#include "ExperimentLayout.h"
 #include "ExperimentWindow.h"
 #include "GraphWindow.h"
 #include "HelpWindow.h"
+#include "ScreenPlacement.h"
+#include "WindowPlacement.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
 
 namespace {
+
+// The window's client area at its design position on the screen, kept on
+// the screen's available area.
+void placeAtDesignPosition(QWidget &window, QPoint design, const QScreen &screen)
+{
+    const QRect designClient(screen.geometry().topLeft() + design, window.size());
+    const QRect area = screen.availableGeometry();
+    WindowPlacement::place(window, [designClient, area](const QMargins &frame) {
+        return ScreenPlacement::atDesignPosition(designClient, frame, area);
+    });
+}
+
+// Beside the neighbour, so as not to cover it, where its screen has room.
+void placeBeside(QWidget &window, const QWidget &neighbour, QPoint design)
+{
+    const QScreen &screen = *neighbour.screen();
+    const QRect designClient(screen.geometry().topLeft() + design, window.size());
+    const QRect area = screen.availableGeometry();
+    WindowPlacement::place(window, [&neighbour, designClient, area](const QMargins &frame) {
+        return ScreenPlacement::beside(designClient.size(), frame, neighbour.frameGeometry(), area)
+            .value_or(ScreenPlacement::atDesignPosition(designClient, frame, area));
+    });
+}
 
 // Shows a window, or brings it back to the front, and makes it the active one.
 void bringForward(QWidget &window)
@@ -27,6 +55,7 @@ ProgramWindows::ProgramWindows(ExperimentWindow &experiment, const ExperimentRec
     , exitQuestion(question)
     , activations(tracker)
 {
+    placeAtDesignPosition(experimentWindow, ExperimentLayout::ClientPosition, *QGuiApplication::primaryScreen());
     // Closing the experiment window through its frame ends the program,
     // without a cue or a question, also while the help window is hidden.
     QObject::connect(&experimentWindow, &ExperimentWindow::closedByFrame, &experimentWindow,
@@ -48,6 +77,7 @@ void ProgramWindows::showGraphWindow()
 {
     if (!graphWindow) {
         graphWindow = new GraphWindow(record);
+        placeAtDesignPosition(*graphWindow, GraphWindow::DesignPosition, *experimentWindow.screen());
         activations.track(graphWindow, [graph = graphWindow.data()] { graph->DrawGraph(); });
         QObject::connect(graphWindow, &GraphWindow::closed, &experimentWindow, [this] {
             // Forgotten at once: the closing window is deleted later, and a
@@ -66,6 +96,9 @@ void ProgramWindows::showHelpWindow()
         activations.track(helpWindow, [help = helpWindow.data()] { help->showHelpText(); });
         QObject::connect(helpWindow, &HelpWindow::closeClicked, &experimentWindow, [this] { showExperimentWindow(); });
     }
+    // Where the user has put the open window, it stays.
+    if (!helpWindow->isVisible())
+        placeBeside(*helpWindow, experimentWindow, HelpWindow::DesignPosition);
     bringForward(*helpWindow);
 }
 

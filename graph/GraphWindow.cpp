@@ -5,7 +5,6 @@
 #include "GraphCanvas.h"
 #include "GraphDrawing.h"
 #include "RuleLine.h"
-#include "Twips.h"
 
 #include <QCloseEvent>
 #include <QPushButton>
@@ -22,7 +21,6 @@ GraphWindow::GraphWindow(const ExperimentRecord &experimentRecord, QWidget *pare
     // The button and the graph's texts inherit it.
     setFont(DesignFont::userInterface());
     setFixedSize(sizeFromTwips(9750, 5670));
-    move(twipsToPixels(3165), twipsToPixels(1695));
 
     auto *rule = new RuleLine(QLine(0, twipsToPixels(360), twipsToPixels(9720), twipsToPixels(360)), this);
     rule->setObjectName(u"Line5"_s);

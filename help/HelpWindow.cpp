@@ -4,7 +4,6 @@
 #include "DrawingSurface.h"
 #include "HelpText.h"
 #include "RuleLine.h"
-#include "Twips.h"
 
 #include <QPainter>
 #include <QPushButton>
@@ -18,7 +17,6 @@ HelpWindow::HelpWindow(QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(u"  ゼルビノ＿ヘルプ（設問と操作方法）"_s);
     setFixedSize(sizeFromTwips(8550, 6675));
-    move(twipsToPixels(3480), twipsToPixels(2235));
 
     auto *rule = new RuleLine(QLine(twipsToPixels(120), twipsToPixels(360), twipsToPixels(8400), twipsToPixels(360)),
                               this);
