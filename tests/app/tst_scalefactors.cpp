@@ -135,6 +135,20 @@ private slots:
         QCOMPARE(surfaceOf(window).image(), before);
     }
 
+    void theHelpTextEndsInsideTheDrawingArea()
+    {
+        const QImage &image = help->surface().image();
+        int rightmost = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = rightmost; x < image.width(); ++x) {
+                if (image.pixelColor(x, y) != Qt::white)
+                    rightmost = x;
+            }
+        }
+        qInfo("the help text's ink ends at x = %d of %d", rightmost, image.width());
+        QVERIFY(rightmost < image.width() - line);
+    }
+
     void aHorizontalLineIsOneDesignPixelThickEverywhere()
     {
         QImage image(graph->surface().image().size(), QImage::Format_RGB32);
