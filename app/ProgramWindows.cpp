@@ -15,26 +15,33 @@
 
 namespace {
 
-// The window's client area at its design position on the screen, kept on
-// the screen's available area.
+// A window's client area at its design position on a screen, which counts
+// from the screen's corner, and the part of that screen windows may take.
+struct OnScreen {
+    QRect designClient;
+    QRect area;
+};
+
+OnScreen onScreen(const QWidget &window, QPoint design, const QScreen &screen)
+{
+    return {QRect(screen.geometry().topLeft() + design, window.size()), screen.availableGeometry()};
+}
+
+// The window's client area at its design position, kept on the screen.
 void placeAtDesignPosition(QWidget &window, QPoint design, const QScreen &screen)
 {
-    const QRect designClient(screen.geometry().topLeft() + design, window.size());
-    const QRect area = screen.availableGeometry();
-    WindowPlacement::place(window, [designClient, area](const QMargins &frame) {
-        return ScreenPlacement::atDesignPosition(designClient, frame, area);
+    WindowPlacement::place(window, [place = onScreen(window, design, screen)](const QMargins &frame) {
+        return ScreenPlacement::atDesignPosition(place.designClient, frame, place.area);
     });
 }
 
 // Beside the neighbour, so as not to cover it, where its screen has room.
 void placeBeside(QWidget &window, const QWidget &neighbour, QPoint design)
 {
-    const QScreen &screen = *neighbour.screen();
-    const QRect designClient(screen.geometry().topLeft() + design, window.size());
-    const QRect area = screen.availableGeometry();
-    WindowPlacement::place(window, [&neighbour, designClient, area](const QMargins &frame) {
-        return ScreenPlacement::beside(designClient.size(), frame, neighbour.frameGeometry(), area)
-            .value_or(ScreenPlacement::atDesignPosition(designClient, frame, area));
+    WindowPlacement::place(window, [&neighbour, place = onScreen(window, design, *neighbour.screen())](
+                                       const QMargins &frame) {
+        return ScreenPlacement::beside(place.designClient.size(), frame, neighbour.frameGeometry(), place.area)
+            .value_or(ScreenPlacement::atDesignPosition(place.designClient, frame, place.area));
     });
 }
 
