@@ -2,13 +2,48 @@
 
 #include "ActivationTracker.h"
 #include "ExitQuestion.h"
+#include "ExperimentLayout.h"
 #include "ExperimentWindow.h"
 #include "GraphWindow.h"
 #include "HelpWindow.h"
+#include "ScreenPlacement.h"
+#include "WindowPlacement.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
 
 namespace {
+
+// A window's client area at its design position on a screen, which counts
+// from the screen's corner, and the part of that screen windows may take.
+struct OnScreen {
+    QRect designClient;
+    QRect area;
+};
+
+OnScreen onScreen(const QWidget &window, QPoint design, const QScreen &screen)
+{
+    return {QRect(screen.geometry().topLeft() + design, window.size()), screen.availableGeometry()};
+}
+
+// The window's client area at its design position, kept on the screen.
+void placeAtDesignPosition(QWidget &window, QPoint design, const QScreen &screen)
+{
+    WindowPlacement::place(window, [place = onScreen(window, design, screen)](const QMargins &frame) {
+        return ScreenPlacement::atDesignPosition(place.designClient, frame, place.area);
+    });
+}
+
+// Beside the neighbour, so as not to cover it, where its screen has room.
+void placeBeside(QWidget &window, const QWidget &neighbour, QPoint design)
+{
+    WindowPlacement::place(window, [&neighbour, place = onScreen(window, design, *neighbour.screen())](
+                                       const QMargins &frame) {
+        return ScreenPlacement::beside(place.designClient.size(), frame, neighbour.frameGeometry(), place.area)
+            .value_or(ScreenPlacement::atDesignPosition(place.designClient, frame, place.area));
+    });
+}
 
 // Shows a window, or brings it back to the front, and makes it the active one.
 void bringForward(QWidget &window)
@@ -27,6 +62,7 @@ ProgramWindows::ProgramWindows(ExperimentWindow &experiment, const ExperimentRec
     , exitQuestion(question)
     , activations(tracker)
 {
+    placeAtDesignPosition(experimentWindow, ExperimentLayout::ClientPosition, *QGuiApplication::primaryScreen());
     // Closing the experiment window through its frame ends the program,
     // without a cue or a question, also while the help window is hidden.
     QObject::connect(&experimentWindow, &ExperimentWindow::closedByFrame, &experimentWindow,
@@ -48,6 +84,7 @@ void ProgramWindows::showGraphWindow()
 {
     if (!graphWindow) {
         graphWindow = new GraphWindow(record);
+        placeAtDesignPosition(*graphWindow, GraphWindow::DesignPosition, *experimentWindow.screen());
         activations.track(graphWindow, [graph = graphWindow.data()] { graph->DrawGraph(); });
         QObject::connect(graphWindow, &GraphWindow::closed, &experimentWindow, [this] {
             // Forgotten at once: the closing window is deleted later, and a
@@ -66,6 +103,9 @@ void ProgramWindows::showHelpWindow()
         activations.track(helpWindow, [help = helpWindow.data()] { help->showHelpText(); });
         QObject::connect(helpWindow, &HelpWindow::closeClicked, &experimentWindow, [this] { showExperimentWindow(); });
     }
+    // Where the user has put the open window, it stays.
+    if (!helpWindow->isVisible())
+        placeBeside(*helpWindow, experimentWindow, HelpWindow::DesignPosition);
     bringForward(*helpWindow);
 }
 

@@ -14,8 +14,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "ゼルビノ developers <zerubino@localhost>")
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Not a library dependency, but without it no Japanese text can be drawn.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic")
+# Not a library dependency: the faces made to the metrics of the designs'
+# fonts, without which the texts do not fit their boxes.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-horai-umefont")
 # Qt's own texts (the はい / いいえ of the exit question) in Japanese.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 include(CPack)

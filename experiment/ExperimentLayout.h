@@ -14,6 +14,7 @@ namespace ExperimentLayout {
 
 inline const QString WindowCaption = QStringLiteral(" ゼルビノ");
 inline constexpr QSize ClientSize(521, 480);
+// Where the client area goes on the screen, where the screen has room.
 inline constexpr QPoint ClientPosition(257, 124);
 
 // How a label box looks.

@@ -73,7 +73,6 @@ ExperimentWindow::ExperimentWindow(TimerFactory &timerFactory, QWidget *parent)
     setWindowTitle(WindowCaption);
     setWindowIcon(QIcon(u":/pictures/icon.bmp"_s));
     setFixedSize(ClientSize);
-    move(ClientPosition);
 
     auto *rule = new RuleLine(Line1, this);
     rule->setObjectName(u"Line1"_s);

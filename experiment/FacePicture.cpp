@@ -1,5 +1,7 @@
 #include "FacePicture.h"
 
+#include "FaceScaling.h"
+
 #include <QPainter>
 
 FacePicture::FacePicture(const QImage &face, QWidget *parent)
@@ -11,6 +13,11 @@ FacePicture::FacePicture(const QImage &face, QWidget *parent)
 
 void FacePicture::paintEvent(QPaintEvent *)
 {
-    QPainter painter(this);
-    painter.drawImage(rect(), image);
+    const qreal ratio = devicePixelRatio();
+    const QSize screenSize = size() * ratio;
+    if (scaled.size() != screenSize || scaled.devicePixelRatio() != ratio) {
+        scaled = scaleFace(image, screenSize);
+        scaled.setDevicePixelRatio(ratio);
+    }
+    QPainter(this).drawImage(QPointF(), scaled);
 }

@@ -3,8 +3,9 @@
 #include <QImage>
 #include <QWidget>
 
-// A die face stretched to its box pixel for pixel, without smoothing, so the
-// pips keep the hard edges they were drawn with.
+// A die face stretched to its box without smoothing, so the pips keep the
+// hard edges they were drawn with. It is enlarged for the screen's own
+// pixels, so that at any scale factor all pips of a face stay equal.
 class FacePicture final : public QWidget
 {
     Q_OBJECT
@@ -17,4 +18,5 @@ protected:
 
 private:
     const QImage image;
+    QImage scaled; // the face at the size it was last shown
 };

@@ -4,6 +4,7 @@
 
 GraphCanvas::GraphCanvas(QImage &image, const QFont &font, const QColor &textColour)
     : painter(&image)
+    , ratio(image.devicePixelRatio())
     , pixelsPerUnit(image.width() / ScaleWidth, image.height() / ScaleHeight)
     , text(textColour)
 {
@@ -19,10 +20,23 @@ QPoint GraphCanvas::toPixels(QPointF user) const
     return QPoint(qRound(user.x() * pixelsPerUnit.width()), qRound(user.y() * pixelsPerUnit.height()));
 }
 
+QPointF GraphCanvas::logical(QPoint pixel) const
+{
+    return QPointF(pixel) / ratio;
+}
+
+void GraphCanvas::usePen(const QColor &colour)
+{
+    // A cosmetic pen is measured in screen pixels, whatever the scale.
+    QPen pen(colour, qMax(1, qRound(ratio)));
+    pen.setCosmetic(true);
+    painter.setPen(pen);
+}
+
 void GraphCanvas::line(QPointF from, QPointF to, const QColor &colour)
 {
-    painter.setPen(colour);
-    painter.drawLine(toPixels(from), toPixels(to));
+    usePen(colour);
+    painter.drawLine(logical(toPixels(from)), logical(toPixels(to)));
     current = to;
 }
 
@@ -33,8 +47,8 @@ void GraphCanvas::lineTo(QPointF to, const QColor &colour)
 
 void GraphCanvas::point(QPointF at, const QColor &colour)
 {
-    painter.setPen(colour);
-    painter.drawPoint(toPixels(at));
+    usePen(colour);
+    painter.drawPoint(logical(toPixels(at)));
     current = at;
 }
 
@@ -42,6 +56,6 @@ void GraphCanvas::print(const QString &line)
 {
     const QFontMetrics metrics = painter.fontMetrics();
     painter.setPen(text);
-    painter.drawText(toPixels(current) + QPoint(0, metrics.ascent()), line);
-    current = QPointF(0.0, current.y() + metrics.height() / pixelsPerUnit.height());
+    painter.drawText(logical(toPixels(current)) + QPointF(0, metrics.ascent()), line);
+    current = QPointF(0.0, current.y() + metrics.height() * ratio / pixelsPerUnit.height());
 }

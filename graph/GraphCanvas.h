@@ -10,6 +10,10 @@ class QImage;
 // Draws on the graph's image in its user scale: x runs 0..1100 and y 0..120
 // across the whole drawing area, whatever its size in pixels. Like a pen on
 // paper it has a current position, which every operation moves.
+//
+// Points and lines fall on whole pixels of the image, which holds screen
+// pixels, and are one design pixel wide: as many screen pixels as the scale
+// factor rounds to, the same everywhere.
 class GraphCanvas
 {
 public:
@@ -27,12 +31,17 @@ public:
     // moves to the left edge, one text line lower.
     void print(const QString &text);
 
-    // The pixel a user point falls on.
+    // The image pixel a user point falls on.
     QPoint toPixels(QPointF user) const;
 
 private:
+    void usePen(const QColor &colour);
+    // Where an image pixel lies in the painter's logical coordinates.
+    QPointF logical(QPoint pixel) const;
+
     QPainter painter;
     QPointF current;
+    const qreal ratio;
     const QSizeF pixelsPerUnit;
     const QColor text;
 };

@@ -1,10 +1,10 @@
 #include "GraphWindow.h"
 
+#include "DesignFont.h"
 #include "DrawingSurface.h"
 #include "GraphCanvas.h"
 #include "GraphDrawing.h"
 #include "RuleLine.h"
-#include "Twips.h"
 
 #include <QCloseEvent>
 #include <QPushButton>
@@ -18,8 +18,9 @@ GraphWindow::GraphWindow(const ExperimentRecord &experimentRecord, QWidget *pare
     setObjectName(u"Form2"_s);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(u" グラフ"_s);
+    // The button and the graph's texts inherit it.
+    setFont(DesignFont::userInterface());
     setFixedSize(sizeFromTwips(9750, 5670));
-    move(twipsToPixels(3165), twipsToPixels(1695));
 
     auto *rule = new RuleLine(QLine(0, twipsToPixels(360), twipsToPixels(9720), twipsToPixels(360)), this);
     rule->setObjectName(u"Line5"_s);
@@ -41,7 +42,7 @@ GraphWindow::GraphWindow(const ExperimentRecord &experimentRecord, QWidget *pare
 void GraphWindow::DrawGraph()
 {
     {
-        GraphCanvas canvas(picture->image(), picture->font(), picture->palette().color(QPalette::WindowText));
+        GraphCanvas canvas(picture->canvas(), picture->font(), picture->palette().color(QPalette::WindowText));
         Graph::DrawGraph(canvas, record);
     }
     picture->update();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Twips.h"
+
 #include <QWidget>
 
 class DrawingSurface;
@@ -14,6 +16,9 @@ class GraphWindow final : public QWidget
     Q_OBJECT
 
 public:
+    // Where the client area goes on the screen, where the screen has room.
+    static constexpr QPoint DesignPosition{twipsToPixels(3165), twipsToPixels(1695)};
+
     explicit GraphWindow(const ExperimentRecord &record, QWidget *parent = nullptr);
 
     // Draws the record's graph over what the surface already shows.

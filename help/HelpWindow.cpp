@@ -4,7 +4,6 @@
 #include "DrawingSurface.h"
 #include "HelpText.h"
 #include "RuleLine.h"
-#include "Twips.h"
 
 #include <QPainter>
 #include <QPushButton>
@@ -18,7 +17,6 @@ HelpWindow::HelpWindow(QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(u"  ゼルビノ＿ヘルプ（設問と操作方法）"_s);
     setFixedSize(sizeFromTwips(8550, 6675));
-    move(twipsToPixels(3480), twipsToPixels(2235));
 
     auto *rule = new RuleLine(QLine(twipsToPixels(120), twipsToPixels(360), twipsToPixels(8400), twipsToPixels(360)),
                               this);
@@ -26,6 +24,7 @@ HelpWindow::HelpWindow(QWidget *parent)
 
     auto *closeButton = new QPushButton(u"閉じる"_s, this);
     closeButton->setObjectName(u"Command1"_s);
+    closeButton->setFont(DesignFont::userInterface());
     closeButton->setGeometry(fromTwips(7560, 0, 855, 375));
     closeButton->setAutoDefault(false);
     connect(closeButton, &QPushButton::clicked, this, [this] {
@@ -44,9 +43,9 @@ HelpWindow::HelpWindow(QWidget *parent)
 
 void HelpWindow::showHelpText()
 {
-    picture->image().fill(Qt::white);
+    picture->clear();
     {
-        QPainter painter(&picture->image());
+        QPainter painter(&picture->canvas());
         painter.setFont(picture->font());
         painter.setPen(picture->palette().color(QPalette::WindowText));
         const QFontMetrics metrics = painter.fontMetrics();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Twips.h"
+
 #include <QWidget>
 
 class DrawingSurface;
@@ -12,6 +14,10 @@ class HelpWindow final : public QWidget
     Q_OBJECT
 
 public:
+    // Where the client area goes on the screen where there is no room for
+    // it beside the experiment window.
+    static constexpr QPoint DesignPosition{twipsToPixels(3480), twipsToPixels(2235)};
+
     explicit HelpWindow(QWidget *parent = nullptr);
 
     // Clears the surface and prints the help text from its top-left corner.

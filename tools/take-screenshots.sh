@@ -1,39 +1,56 @@
 #!/usr/bin/env bash
-# Takes the README's screenshots on a virtual display: the experiment window
-# after a few seconds of an automatic run, the graph of that run, and the
-# help window. Needs xvfb, openbox, xdotool and imagemagick.
+# Takes the README's screenshots on a virtual display with a window manager:
+# the experiment window after a few seconds of an automatic run, the graph of
+# that run, and the help window; first at 96 dpi, then scaled as on a
+# projector (1.5 on a 1024 x 768 screen) and on a high-resolution display
+# (2 on 1920 x 1080). Needs xvfb, openbox, xdotool and imagemagick.
 #   tools/take-screenshots.sh [PROGRAM]     (default build/default/app/zerubino)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 program=$(realpath "${1:-build/default/app/zerubino}")
-out=docs/screenshots
-mkdir -p "$out"
 
-export DISPLAY=:77
-Xvfb "$DISPLAY" -screen 0 1024x768x24 >/dev/null 2>&1 &
-pids=($!)
-trap 'kill "${pids[@]}" 2>/dev/null || true' EXIT
-sleep 1
-openbox >/dev/null 2>&1 &
-pids+=($!)
-sleep 1
-(cd data/sounds && exec "$program") >/dev/null 2>&1 &
-pids+=($!)
+# shoot SCALE SCREEN OUTDIR SUFFIX
+shoot() {
+    local scale=$1 screen=$2 out=$3 suffix=$4
+    mkdir -p "$out"
+    export DISPLAY=:77
+    Xvfb "$DISPLAY" -screen 0 "${screen}x24" >/dev/null 2>&1 &
+    local pids=($!)
+    sleep 1
+    openbox >/dev/null 2>&1 &
+    pids+=($!)
+    sleep 1
+    (cd data/sounds && QT_SCALE_FACTOR=$scale exec "$program") >/dev/null 2>&1 &
+    pids+=($!)
 
-window() { xdotool search --sync --onlyvisible --name "$1" | head -n 1; }
-# Clicks at a point of a window's client area, then waits.
-click() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep "$4"; }
+    window() { timeout 20 xdotool search --sync --onlyvisible --name "$1" | head -n 1; }
+    # Clicks at a point of a window's client area, given in design pixels,
+    # then waits.
+    click() {
+        xdotool mousemove --window "$1" "$(scaled "$2")" "$(scaled "$3")" click 1
+        sleep "$4"
+    }
+    scaled() { awk -v v="$1" -v s="$scale" 'BEGIN { printf "%d", v * s }'; }
 
-experiment=$(window '^ ゼルビノ$')
-click "$experiment" 248 444 4   # 自　動: four seconds of throws
-click "$experiment" 392 444 0.5 # 停　止
-import -window "$experiment" "$out/experiment.png"
+    local experiment graph
+    experiment=$(window '^ ゼルビノ$')
+    click "$experiment" 248 444 4   # 自　動: four seconds of throws
+    click "$experiment" 392 444 0.5 # 停　止
+    import -window "$experiment" "$out/experiment$suffix.png"
 
-click "$experiment" 100 444 1   # グラフ表示
-graph=$(window 'グラフ')
-import -window "$graph" "$out/graph.png"
-click "$graph" 616 12 1         # 閉じる
+    click "$experiment" 100 444 1   # グラフ表示
+    graph=$(window 'グラフ')
+    import -window "$graph" "$out/graph$suffix.png"
+    click "$graph" 616 12 1         # 閉じる
 
-click "$experiment" 436 12 1    # HELP
-import -window "$(window 'ヘルプ')" "$out/help.png"
-echo "screenshots in $out/"
+    click "$experiment" 436 12 1    # HELP
+    import -window "$(window 'ヘルプ')" "$out/help$suffix.png"
+
+    kill "${pids[@]}" 2>/dev/null || true
+    wait "${pids[@]}" 2>/dev/null || true
+}
+
+shoot 1 1024x768 docs/screenshots ""
+shoot 1.5 1024x768 docs/screenshots/projector -1.5
+shoot 2 1920x1080 docs/screenshots/projector -2
+echo "screenshots in docs/screenshots/"

@@ -2,6 +2,7 @@
 #include "JapaneseQtTexts.h"
 
 #include <QApplication>
+#include <QFontInfo>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -28,6 +29,10 @@ private slots:
         QVERIFY2(box->button(QMessageBox::Yes)->text().startsWith(u"はい"_s),
                  qPrintable(box->button(QMessageBox::Yes)->text()));
         QVERIFY(box->button(QMessageBox::No)->text().startsWith(u"いいえ"_s));
+        // The desktop's default font is the Japanese UI face.
+        QCOMPARE(QFontInfo(box->font()).family(), u"Ume UI Gothic"_s);
+        for (const QWidget *child : box->findChildren<QWidget *>())
+            QCOMPARE(child->font(), box->font());
     }
 
     void theAnswerIsReturned_data()

@@ -5,6 +5,8 @@
 #include "GraphWindow.h"
 #include "RecordingLabelDisplay.h"
 
+#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QPushButton>
 #include <QTest>
 
@@ -85,6 +87,31 @@ private slots:
         QCOMPARE(window->surface().contentsRect(), QRect(2, 2, 629, 317));
         QCOMPARE(pixelsOf(picture(), Qt::white).size(), 629 * 317); // a new window starts white
         QCOMPARE(surface->nextInFocusChain(), close);
+    }
+
+    void textsAreInTheJapaneseUserInterfaceFace()
+    {
+        const QFont font = window->surface().font();
+        QCOMPARE(QFontInfo(font).family(), u"Ume UI Gothic"_s);
+        QCOMPARE(font.pixelSize(), 12);
+        const auto *close = window->findChild<QPushButton *>(u"Command1"_s);
+        QCOMPARE(close->font(), font);
+        QVERIFY(close->fontMetrics().horizontalAdvance(close->text()) < close->width() - 8);
+    }
+
+    void ratioLabelsEndLeftOfTheAxis_data()
+    {
+        QTest::addColumn<QString>("label");
+        QTest::newRow("0.00") << u"0.00"_s;
+        QTest::newRow("0.25") << u"0.25"_s;
+        QTest::newRow("1.00") << u"1.00"_s;
+    }
+
+    void ratioLabelsEndLeftOfTheAxis()
+    {
+        QFETCH(QString, label);
+        const qreal end = at(60, 0).x() + QFontMetricsF(window->surface().font()).horizontalAdvance(label);
+        QVERIFY2(end < at(100, 0).x(), qPrintable(u"ends at %1, the axis is at %2"_s.arg(end).arg(at(100, 0).x())));
     }
 
     void graphPointFloorsTheStoredRatio_data()

@@ -3,6 +3,7 @@
 #include "HelpWindow.h"
 
 #include <QFontInfo>
+#include <QFontMetricsF>
 #include <QPushButton>
 #include <QTest>
 
@@ -39,6 +40,18 @@ QString indentOf(const QString &line)
     }
     return indent;
 }
+
+QString indentText(const QString &line)
+{
+    qsizetype length = 0;
+    while (length < line.size() && (line.at(length) == u'\u3000' || line.at(length) == u' '))
+        ++length;
+    return line.left(length);
+}
+
+// The lines that carry on a sentence of the line before: 7 ideographic blanks,
+// or 6 and two ASCII blanks.
+const QList<int> ContinuationLines{5, 6, 7, 8, 10, 12, 14, 16, 20, 23};
 
 bool bandIsBlank(const QImage &image, int top, int height)
 {
@@ -128,6 +141,50 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), close);
     }
 
+    void theFaceIsTheOneMadeToTheDesignMetrics()
+    {
+        HelpWindow window;
+        const QFont font = window.surface().font();
+        QCOMPARE(QFontInfo(font).family(), u"Ume P Gothic"_s);
+        // Without it, other Japanese faces still stand in.
+        const QStringList substitutes = QFont::substitutes(font.family());
+        QCOMPARE(substitutes.first().compare(u"Ume P Gothic"_s, Qt::CaseInsensitive), 0);
+        QVERIFY(substitutes.contains(u"IPAPGothic"_s, Qt::CaseInsensitive));
+    }
+
+    void everyLineFitsTheDrawingArea_data()
+    {
+        QTest::addColumn<int>("line");
+        for (int line = 1; line <= HelpText().size(); ++line)
+            QTest::addRow("line %d", line) << line;
+    }
+
+    void everyLineFitsTheDrawingArea()
+    {
+        QFETCH(int, line);
+        HelpWindow window;
+        const QFontMetricsF metrics(window.surface().font());
+        const qreal advance = metrics.horizontalAdvance(HelpText().at(line - 1));
+        const int area = window.surface().contentsRect().width();
+        QVERIFY2(advance <= area, qPrintable(u"%1 px in %2 px"_s.arg(advance).arg(area)));
+    }
+
+    void continuationLinesStartTogether()
+    {
+        HelpWindow window;
+        const QFontMetricsF metrics(window.surface().font());
+        QList<qreal> starts;
+        for (int line : ContinuationLines)
+            starts.append(metrics.horizontalAdvance(indentText(HelpText().at(line - 1))));
+        const auto [first, last] = std::minmax_element(starts.cbegin(), starts.cend());
+        qreal widest = 0;
+        for (const QString &line : HelpText())
+            widest = qMax(widest, metrics.horizontalAdvance(line));
+        qInfo("continuation lines start at %.1f to %.1f px; the widest line is %.1f px, line height %.1f px", *first,
+              *last, widest, metrics.height());
+        QVERIFY(*last - *first <= 1.0);
+    }
+
     void printsTwentyFourLinesFromTheTop()
     {
         HelpWindow window;
@@ -142,7 +199,8 @@ private slots:
         QVERIFY(!bandIsBlank(image, 23 * lineHeight, lineHeight)); // the last line
         QVERIFY(bandIsBlank(image, 24 * lineHeight, image.height()));
         // The problem heading starts one full-width blank in from the left edge.
-        QVERIFY(bandIsBlank(image.copy(0, lineHeight, 12, lineHeight), 0, lineHeight));
+        const int blank = QFontMetrics(window.surface().font()).horizontalAdvance(u'\u3000');
+        QVERIFY(bandIsBlank(image.copy(0, lineHeight, blank, lineHeight), 0, lineHeight));
     }
 
     void everyRedrawLeavesExactlyOneCopy()

@@ -1,0 +1,99 @@
+#include "GraphWindow.h"
+#include "HelpWindow.h"
+#include "ProgramBench.h"
+
+#include <QScreen>
+
+using namespace Qt::StringLiterals;
+
+// Run on screens of classroom sizes at several scale factors, each set up
+// by the offscreen platform's screen configuration and QT_SCALE_FACTOR:
+// every window that fits on the screen at all lies on it, buttons included.
+class PlacementTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<ProgramBench> bench;
+    QRect area;
+
+    // Along each side the frame lies inside the area, or starts where the
+    // area starts where the window is larger.
+    static void checkSide(int start, int length, int areaStart, int areaLength)
+    {
+        if (length > areaLength)
+            QCOMPARE(start, areaStart);
+        else
+            QVERIFY(start >= areaStart && start + length <= areaStart + areaLength);
+    }
+
+    void checkOnScreen(QWidget &window)
+    {
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QRect frame = window.frameGeometry();
+        checkSide(frame.x(), frame.width(), area.x(), area.width());
+        checkSide(frame.y(), frame.height(), area.y(), area.height());
+        if (frame.width() > area.width() || frame.height() > area.height()) {
+            qInfo("%s is larger than the screen", qPrintable(window.objectName()));
+            return;
+        }
+        for (const QPushButton *button : window.findChildren<QPushButton *>()) {
+            const QRect global(button->mapToGlobal(QPoint()), button->size());
+            QVERIFY2(area.contains(global), qPrintable(window.objectName() + u' ' + button->text()));
+        }
+    }
+
+private slots:
+    void initTestCase()
+    {
+        const QScreen *screen = QGuiApplication::primaryScreen();
+        area = screen->availableGeometry();
+        const QSize pixels = screen->geometry().size() * screen->devicePixelRatio();
+        qInfo("screen %dx%d at scale %g: available area %dx%d in logical pixels", pixels.width(), pixels.height(),
+              screen->devicePixelRatio(), area.width(), area.height());
+    }
+
+    void init()
+    {
+        bench = std::make_unique<ProgramBench>();
+        bench->program.start();
+        QVERIFY(QTest::qWaitForWindowActive(&bench->form1()));
+    }
+
+    void cleanup() { bench.reset(); }
+
+    void theExperimentWindowIsOnScreen()
+    {
+        checkOnScreen(bench->form1());
+        // Where the screen has room, exactly at its design position.
+        const QRect designed(QPoint(257, 124) + area.topLeft(), bench->form1().size());
+        if (area.contains(designed.marginsAdded(bench->form1().windowHandle()->frameMargins())))
+            QCOMPARE(bench->form1().geometry(), designed);
+    }
+
+    void theGraphWindowIsOnScreen()
+    {
+        bench->click(Control::Command6);
+        GraphWindow *graph = openWindow<GraphWindow>();
+        QVERIFY(graph);
+        checkOnScreen(*graph);
+    }
+
+    void theHelpWindowIsOnScreenBesideTheExperiment()
+    {
+        bench->click(Control::Command7);
+        HelpWindow *help = openWindow<HelpWindow>();
+        QVERIFY(help);
+        checkOnScreen(*help);
+        const QRect experiment = bench->form1().frameGeometry();
+        const int helpWidth = help->frameGeometry().width();
+        const bool room = experiment.right() + helpWidth <= area.right() || experiment.left() - helpWidth >= area.left();
+        qInfo("help at %d, %d; the experiment window at %d, %d; room beside it: %s", help->x(), help->y(),
+              bench->form1().x(), bench->form1().y(), room ? "yes" : "no");
+        if (room)
+            QVERIFY(!help->frameGeometry().intersects(experiment));
+    }
+};
+
+QTEST_MAIN(PlacementTest)
+#include "tst_placement.moc"
