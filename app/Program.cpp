@@ -1,23 +1,5 @@
 #include "Program.h"
 
-#include <array>
-
-namespace {
-
-using Handler = void (ExperimentController::*)();
-
-// The handler of each control, in the order of Control.
-constexpr std::array<Handler, AllControls.size()> Handlers{
-    &ExperimentController::Command1_Click, &ExperimentController::Command2_Click,
-    &ExperimentController::Command3_Click, &ExperimentController::Command4_Click,
-    &ExperimentController::Command5_Click, &ExperimentController::Command6_Click,
-    &ExperimentController::Command7_Click, &ExperimentController::Command8_Click,
-    &ExperimentController::Timer1_Timer,   &ExperimentController::Timer2_Timer,
-    &ExperimentController::Timer3_Timer,
-};
-
-} // namespace
-
 Program::Program(const ProgramSeams &seams)
     : window(seams.timers)
     , record(window)
@@ -26,7 +8,8 @@ Program::Program(const ProgramSeams &seams)
     , windows(window, record, seams.exitQuestion, activations)
     , controller(window, record, dice, cues, windows)
 {
-    QObject::connect(&window, &ExperimentWindow::fired, &window, [this](Control control) { handle(control); });
+    QObject::connect(&window, &ExperimentWindow::fired, &window,
+                     [this](Control control) { controller.handle(control); });
     activations.track(&window, [this] { controller.Form_Activate(); });
 }
 
@@ -34,9 +17,4 @@ void Program::start()
 {
     window.show();
     window.activateWindow();
-}
-
-void Program::handle(Control control)
-{
-    (controller.*Handlers.at(std::size_t(control)))();
 }

@@ -38,8 +38,6 @@ public:
     const ExperimentRecord &experimentRecord() const { return record; }
 
 private:
-    void handle(Control control);
-
     ActivationTracker activations;
     ExperimentWindow window;
     ExperimentRecord record;

@@ -86,7 +86,7 @@ ICON_SIZES = (32, 48, 64, 128, 256)
 
 
 def main(top):
-    pictures = Path(top) / 'experiment' / 'pictures'
+    pictures = Path(top) / 'experiment' / 'window' / 'pictures'
     pictures.mkdir(parents=True, exist_ok=True)
     for face, pixels in FACES.items():
         (pictures / f'face{face}.bmp').write_bytes(bmp(pixels))

@@ -45,7 +45,7 @@ struct ProgramBench {
 
     QPushButton *button(Control control)
     {
-        return form1().findChild<QPushButton *>(QStringLiteral("Command%1").arg(int(control) + 1));
+        return form1().findChild<QPushButton *>(controlName(control));
     }
 
     QString text(const QString &label) { return form1().findChild<QLabel *>(label)->text(); }

@@ -1,4 +1,5 @@
 #include "ManualTimerFactory.h"
+#include "LabelNames.h"
 #include "WavBytes.h"
 #include "MixingRandomGenerator.h"
 #include "Program.h"
@@ -130,7 +131,7 @@ private slots:
 
         for (int round = 0; round < 2; ++round) {
             QVERIFY(withinBudget(click(u"Command5"_s))); // reset still resets
-            QCOMPARE(window.findChild<QLabel *>(u"Label17"_s)->text(), u"0"_s);
+            QCOMPARE(window.findChild<QLabel *>(LabelNames::ThrowCount)->text(), u"0"_s);
             QVERIFY(withinBudget(click(u"Command7"_s))); // help still opens
             QVERIFY(QApplication::activeWindow() != &window || QApplication::topLevelWidgets().size() > 1);
             QVERIFY(withinBudget(click(u"Command4"_s))); // the question is still asked

@@ -1,4 +1,5 @@
 #include "ExperimentState.h"
+#include "LabelNames.h"
 #include "ExperimentStatePrinting.h"
 #include "DrawingSurface.h"
 #include "GraphWindow.h"
@@ -57,7 +58,8 @@ private slots:
         QCOMPARE(state(), ExperimentState::Ready);
         QCOMPARE(bench->shownFace(Die::Large), 1);
         QCOMPARE(bench->shownFace(Die::Small), 1);
-        for (const QString &label : {u"Label17"_s, u"Label4"_s, u"Label8"_s, u"d11"_s, u"d66"_s})
+        for (const QString &label : {LabelNames::ThrowCount, LabelNames::OddCount, LabelNames::Ratio,
+                                     LabelNames::tallyCell(1, 1), LabelNames::tallyCell(6, 6)})
             QCOMPARE(bench->text(label), QString());
         QCOMPARE(bench->text(u"Label5"_s), u"１"_s);
     }
@@ -75,7 +77,7 @@ private slots:
 
         QCOMPARE(state(), ExperimentState::Ready);
         const ExperimentRecord &record = bench->program.experimentRecord();
-        QCOMPARE(bench->text(u"Label17"_s), u"1"_s);
+        QCOMPARE(bench->text(LabelNames::ThrowCount), u"1"_s);
         QCOMPARE(bench->text(u"d%1%2"_s.arg(record.FaceA()).arg(record.FaceB())), u"1"_s);
         QCOMPARE(bench->shownFace(Die::Large), record.FaceA());
         QCOMPARE(bench->shownFace(Die::Small), record.FaceB());
@@ -90,7 +92,7 @@ private slots:
             ++ticks;
         QCOMPARE(ticks, 1001);
         QCOMPARE(state(), ExperimentState::Finished);
-        QCOMPARE(bench->text(u"Label17"_s), u"1000"_s);
+        QCOMPARE(bench->text(LabelNames::ThrowCount), u"1000"_s);
     }
 
     void graphHidesAndRestoresTheExperimentWindow_data()
@@ -126,7 +128,7 @@ private slots:
         QCOMPARE(bench->shownFace(Die::Large), 1);
         QCOMPARE(bench->shownFace(Die::Small), 1);
         QCOMPARE(state(), ExperimentState::Ready);
-        QCOMPARE(bench->text(u"Label17"_s), u"1"_s);
+        QCOMPARE(bench->text(LabelNames::ThrowCount), u"1"_s);
     }
 
     void theGraphIsDrawnOnOpeningAndStartsWhiteEveryTime()

@@ -57,8 +57,7 @@ int exitChild(int argc, char *argv[])
     Program program({seams.clock, seams.random, seams.media, seams.timers, yes});
     program.start();
     const auto click = [&](Control control) {
-        QTest::mouseClick(program.experimentWindow().findChild<QPushButton *>(u"Command%1"_s.arg(int(control) + 1)),
-                          Qt::LeftButton);
+        QTest::mouseClick(program.experimentWindow().findChild<QPushButton *>(controlName(control)), Qt::LeftButton);
     };
     click(Control::Command5);
     QTimer::singleShot(1500, [] {

@@ -1,4 +1,5 @@
 #include "ManualTimerFactory.h"
+#include "LabelNames.h"
 #include "RealSeams.h"
 #include "ScriptedExitQuestion.h"
 
@@ -74,7 +75,7 @@ private slots:
         exitQuestion.answerYes = true;
         click(u"Command4"_s); // exit
         QVERIFY(!window.isVisible());
-        QCOMPARE(window.findChild<QLabel *>(u"Label17"_s)->text(), u"0"_s);
+        QCOMPARE(window.findChild<QLabel *>(LabelNames::ThrowCount)->text(), u"0"_s);
 
         QCOMPARE(filesUnder(workingDirectory.path()), QStringList());
         // Font caches and the like belong to the libraries; nothing may be ours.

@@ -27,11 +27,6 @@ std::size_t timerIndex(Control control)
     return std::size_t(control) - std::size_t(Control::Timer1);
 }
 
-bool isTimer(Control control)
-{
-    return control >= Control::Timer1;
-}
-
 void applyLook(DesignLabel &label, LabelLook look)
 {
     QPalette palette = label.palette();
@@ -122,7 +117,7 @@ void ExperimentWindow::createButtons()
     const QFont smallFont = DesignFont::gothic(SmallButtonPixelSize, QFont::Normal);
     for (const ButtonDesign &design : ExperimentLayout::buttons()) {
         auto *button = new QPushButton(design.text, this);
-        button->setObjectName(design.name);
+        button->setObjectName(controlName(design.control));
         button->setGeometry(design.geometry);
         button->setFont(design.large ? largeFont : smallFont);
         button->setAutoDefault(false);

@@ -37,8 +37,7 @@ struct LabelDesign {
 };
 
 struct ButtonDesign {
-    Control control;
-    QString name;
+    Control control; // named by controlName()
     QRect geometry;
     QString text;
     bool large; // 16 px bold; the small ones are 15 px normal

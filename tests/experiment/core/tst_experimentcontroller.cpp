@@ -74,30 +74,15 @@ struct Bench {
     std::optional<ExperimentState> state() const { return stateOf(flags); }
 };
 
-using Handler = void (ExperimentController::*)();
-
-const std::map<QString, Handler> &handlers()
-{
-    static const std::map<QString, Handler> byName{
-        {u"Form_Activate"_s, &ExperimentController::Form_Activate},
-        {u"Command1_Click"_s, &ExperimentController::Command1_Click},
-        {u"Command2_Click"_s, &ExperimentController::Command2_Click},
-        {u"Command3_Click"_s, &ExperimentController::Command3_Click},
-        {u"Command4_Click"_s, &ExperimentController::Command4_Click},
-        {u"Command5_Click"_s, &ExperimentController::Command5_Click},
-        {u"Command6_Click"_s, &ExperimentController::Command6_Click},
-        {u"Command7_Click"_s, &ExperimentController::Command7_Click},
-        {u"Command8_Click"_s, &ExperimentController::Command8_Click},
-        {u"Timer1_Timer"_s, &ExperimentController::Timer1_Timer},
-        {u"Timer2_Timer"_s, &ExperimentController::Timer2_Timer},
-        {u"Timer3_Timer"_s, &ExperimentController::Timer3_Timer},
-    };
-    return byName;
-}
-
+// Runs a handler by its name: "Form_Activate", "Command1_Click" …
 void run(Bench &bench, const QString &event)
 {
-    std::invoke(handlers().at(event), bench.controller);
+    if (event == u"Form_Activate"_s)
+        return bench.controller.Form_Activate();
+    const auto control = std::find_if(AllControls.begin(), AllControls.end(),
+                                      [&](Control candidate) { return handlerName(candidate) == event; });
+    QVERIFY2(control != AllControls.end(), qPrintable(event));
+    bench.controller.handle(*control);
 }
 
 } // namespace

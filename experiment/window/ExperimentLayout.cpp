@@ -69,14 +69,14 @@ const QList<LabelDesign> &labels()
 const QList<ButtonDesign> &buttons()
 {
     static const QList<ButtonDesign> all{
-        {Control::Command4, u"Command4"_s, fromTwips(0, 0, 855, 375), u"終了"_s, false},
-        {Control::Command7, u"Command7"_s, fromTwips(6120, 0, 855, 375), u"HELP"_s, false},
-        {Control::Command5, u"Command5"_s, fromTwips(6960, 0, 855, 375), u"初期化"_s, false},
-        {Control::Command8, u"Command8"_s, fromTwips(5040, 5040, 1935, 495), u"さいころ投げる"_s, true},
-        {Control::Command2, u"Command2"_s, fromTwips(5040, 5640, 1935, 495), u"さいころ止まる"_s, true},
-        {Control::Command6, u"Command6"_s, fromTwips(720, 6360, 1575, 615), u"グラフ表示"_s, true},
-        {Control::Command1, u"Command1"_s, fromTwips(2760, 6360, 1935, 615), u"自　動"_s, true},
-        {Control::Command3, u"Command3"_s, fromTwips(4920, 6360, 1935, 615), u"停　止"_s, true},
+        {Control::Command4, fromTwips(0, 0, 855, 375), u"終了"_s, false},
+        {Control::Command7, fromTwips(6120, 0, 855, 375), u"HELP"_s, false},
+        {Control::Command5, fromTwips(6960, 0, 855, 375), u"初期化"_s, false},
+        {Control::Command8, fromTwips(5040, 5040, 1935, 495), u"さいころ投げる"_s, true},
+        {Control::Command2, fromTwips(5040, 5640, 1935, 495), u"さいころ止まる"_s, true},
+        {Control::Command6, fromTwips(720, 6360, 1575, 615), u"グラフ表示"_s, true},
+        {Control::Command1, fromTwips(2760, 6360, 1935, 615), u"自　動"_s, true},
+        {Control::Command3, fromTwips(4920, 6360, 1935, 615), u"停　止"_s, true},
     };
     return all;
 }

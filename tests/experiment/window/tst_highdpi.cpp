@@ -1,4 +1,5 @@
 #include "ExperimentWindow.h"
+#include "LabelNames.h"
 #include "ManualTimerFactory.h"
 
 #include <QLabel>
@@ -21,7 +22,7 @@ private slots:
             window.setFaceVisible(Die::Large, face, false);
             window.setFaceVisible(Die::Small, face, false);
         }
-        window.showText(u"Label17"_s, u"1000"_s);
+        window.showText(LabelNames::ThrowCount, u"1000"_s);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
 

@@ -29,6 +29,9 @@ public:
     void Timer2_Timer();
     void Timer3_Timer();
 
+    // Runs the handler of a control's click or tick.
+    void handle(Control control);
+
 private:
     void set(Control control, bool enabled) { flags.setControlEnabled(control, enabled); }
     bool experimentHasRoom() const;

@@ -19,6 +19,15 @@ ExperimentController::ExperimentController(ControlFlags &controlFlags, Experimen
 {
 }
 
+void ExperimentController::handle(Control control)
+{
+    using Handler = void (ExperimentController::*)();
+#define ZERUBINO_CONTROL_HANDLER(control, event) &ExperimentController::control##_##event,
+    static constexpr std::array<Handler, AllControls.size()> Handlers{ZERUBINO_CONTROLS(ZERUBINO_CONTROL_HANDLER)};
+#undef ZERUBINO_CONTROL_HANDLER
+    (this->*Handlers.at(std::size_t(control)))();
+}
+
 bool ExperimentController::experimentHasRoom() const
 {
     return record.ThrowCount() < MAX_THROWS;
