@@ -22,6 +22,20 @@ template<typename Window> Window *openWindow()
     return nullptr;
 }
 
+// How many top-level windows of a kind there are, shown or not.
+template<typename Window> int windowCount()
+{
+    int count = 0;
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        count += qobject_cast<Window *>(widget) ? 1 : 0;
+    return count;
+}
+
+inline void clickChild(QWidget *window, const QString &name)
+{
+    QTest::mouseClick(window->findChild<QPushButton *>(name), Qt::LeftButton);
+}
+
 // The real program with fakes for the clock, the random source, the sound,
 // the timers and the exit question; the sound may be a real one.
 struct ProgramBench {
@@ -42,6 +56,13 @@ struct ProgramBench {
     Program program;
 
     ExperimentWindow &form1() { return program.experimentWindow(); }
+
+    // Shows the program and waits for its first activation.
+    void start()
+    {
+        program.start();
+        QVERIFY(QTest::qWaitForWindowActive(&form1()));
+    }
 
     QPushButton *button(Control control)
     {

@@ -1,7 +1,6 @@
 #include "ExperimentState.h"
 #include "LabelNames.h"
 #include "ExperimentStatePrinting.h"
-#include "DrawingSurface.h"
 #include "GraphWindow.h"
 #include "HelpWindow.h"
 #include "ProgramBench.h"
@@ -12,23 +11,6 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-template<typename Window> int windowCount()
-{
-    int count = 0;
-    for (QWidget *widget : QApplication::topLevelWidgets())
-        count += qobject_cast<Window *>(widget) ? 1 : 0;
-    return count;
-}
-
-void clickChild(QWidget *window, const QString &name)
-{
-    QTest::mouseClick(window->findChild<QPushButton *>(name), Qt::LeftButton);
-}
-
-} // namespace
-
 class ProgramTest : public QObject
 {
     Q_OBJECT
@@ -38,11 +20,7 @@ private:
 
     std::optional<ExperimentState> state() { return stateOf(bench->form1()); }
 
-    void startUp()
-    {
-        bench->program.start();
-        QVERIFY(QTest::qWaitForWindowActive(&bench->form1()));
-    }
+    void startUp() { bench->start(); }
 
 private slots:
     void init() { bench = std::make_unique<ProgramBench>(); }
@@ -93,207 +71,6 @@ private slots:
         QCOMPARE(ticks, 1001);
         QCOMPARE(state(), ExperimentState::Finished);
         QCOMPARE(bench->text(LabelNames::ThrowCount), u"1000"_s);
-    }
-
-    void graphHidesAndRestoresTheExperimentWindow_data()
-    {
-        QTest::addColumn<bool>("byFrame");
-        QTest::newRow("close button") << false;
-        QTest::newRow("frame close box") << true;
-    }
-
-    void graphHidesAndRestoresTheExperimentWindow()
-    {
-        QFETCH(bool, byFrame);
-        startUp();
-        bench->click(Control::Command8);
-        bench->tick(Control::Timer1);
-        bench->tick(Control::Timer2);
-        bench->click(Control::Command2);
-
-        bench->click(Control::Command6);
-        QVERIFY(!bench->form1().isVisible());
-        GraphWindow *graph = openWindow<GraphWindow>();
-        QVERIFY(graph);
-        QVERIFY(QTest::qWaitForWindowActive(graph));
-        QVERIFY(bench->media.commands.isEmpty());
-
-        if (byFrame)
-            graph->close();
-        else
-            clickChild(graph, u"Command1"_s);
-
-        QVERIFY(QTest::qWaitForWindowActive(&bench->form1()));
-        QCOMPARE(openWindow<GraphWindow>(), nullptr);
-        QCOMPARE(bench->shownFace(Die::Large), 1);
-        QCOMPARE(bench->shownFace(Die::Small), 1);
-        QCOMPARE(state(), ExperimentState::Ready);
-        QCOMPARE(bench->text(LabelNames::ThrowCount), u"1"_s);
-    }
-
-    void theGraphIsDrawnOnOpeningAndStartsWhiteEveryTime()
-    {
-        startUp();
-        bench->click(Control::Command1);
-        for (int n = 0; n < 30; ++n)
-            bench->tick(Control::Timer3);
-        bench->click(Control::Command3);
-
-        bench->click(Control::Command6);
-        GraphWindow *graph = openWindow<GraphWindow>();
-        QVERIFY(QTest::qWaitForWindowActive(graph));
-        GraphWindow reference(bench->program.experimentRecord());
-        reference.DrawGraph();
-        QCOMPARE(graph->surface().image(), reference.surface().image());
-        clickChild(graph, u"Command1"_s);
-        QVERIFY(QTest::qWaitForWindowActive(&bench->form1()));
-
-        // After a reset the new window shows only the new, empty record.
-        bench->click(Control::Command5);
-        bench->form1().activateWindow(); // Cleared leaves the graph button off
-        bench->click(Control::Command7);
-        HelpWindow *help = openWindow<HelpWindow>();
-        QVERIFY(QTest::qWaitForWindowActive(help));
-        clickChild(help, u"Command1"_s);
-        QVERIFY(QTest::qWaitForWindowActive(&bench->form1()));
-        bench->click(Control::Command6);
-        graph = openWindow<GraphWindow>();
-        QVERIFY(QTest::qWaitForWindowActive(graph));
-        GraphWindow emptyReference(bench->program.experimentRecord());
-        emptyReference.DrawGraph();
-        QCOMPARE(graph->surface().image(), emptyReference.surface().image());
-    }
-
-    void helpShowsOneCopyOfItsTextAfterManySwitches()
-    {
-        startUp();
-        bench->click(Control::Command7);
-        HelpWindow *help = openWindow<HelpWindow>();
-        QVERIFY(QTest::qWaitForWindowActive(help));
-        for (int n = 0; n < 4; ++n) {
-            bench->form1().activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(&bench->form1()));
-            help->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(help));
-        }
-        // Pressing help again while it is open: the cue again, the same window.
-        bench->media.commands.clear();
-        bench->form1().activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&bench->form1()));
-        bench->click(Control::Command7);
-        QVERIFY(QTest::qWaitForWindowActive(help));
-        QCOMPARE(bench->media.commands.size(), 5);
-        QCOMPARE(windowCount<HelpWindow>(), 1);
-
-        HelpWindow reference;
-        reference.showHelpText();
-        QCOMPARE(help->surface().image(), reference.surface().image());
-    }
-
-    void helpStaysBesideTheExperimentWindow()
-    {
-        startUp();
-        bench->click(Control::Command5); // Cleared: the graph button is off
-        bench->media.commands.clear();
-
-        bench->click(Control::Command7);
-        HelpWindow *help = openWindow<HelpWindow>();
-        QVERIFY(help);
-        QVERIFY(QTest::qWaitForWindowActive(help));
-        QVERIFY(bench->form1().isVisible());
-        QCOMPARE(bench->media.commands.at(2), u"FileName=pinpon.wav"_s);
-        QCOMPARE(state(), ExperimentState::Cleared);
-
-        // Throws can go on beside it.
-        bench->click(Control::Command1);
-        QVERIFY(bench->tick(Control::Timer3));
-        bench->click(Control::Command3);
-
-        // Its close button hides it and activates the experiment window.
-        bench->click(Control::Command5);
-        help->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(help));
-        clickChild(help, u"Command1"_s);
-        QVERIFY(!help->isVisible());
-        QVERIFY(QTest::qWaitForWindowActive(&bench->form1()));
-        QCOMPARE(state(), ExperimentState::Ready);
-
-        // The next opening shows the same window again.
-        bench->click(Control::Command7);
-        QCOMPARE(openWindow<HelpWindow>(), help);
-        QCOMPARE(windowCount<HelpWindow>(), 1);
-    }
-
-    void switchingFromHelpActivatesTheExperimentWindow()
-    {
-        startUp();
-        bench->click(Control::Command5);
-        QCOMPARE(state(), ExperimentState::Cleared);
-        bench->click(Control::Command7);
-        HelpWindow *help = openWindow<HelpWindow>();
-        QVERIFY(QTest::qWaitForWindowActive(help));
-        QCOMPARE(state(), ExperimentState::Cleared);
-
-        bench->form1().activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&bench->form1()));
-        QCOMPARE(state(), ExperimentState::Ready);
-    }
-
-    void activationFromHelpWhileBusyKeepsTheStopButton_data()
-    {
-        QTest::addColumn<Control>("start");
-        QTest::addColumn<Control>("stop");
-        QTest::newRow("dice tumbling") << Control::Command8 << Control::Command2;
-        QTest::newRow("automatic run") << Control::Command1 << Control::Command3;
-    }
-
-    void activationFromHelpWhileBusyKeepsTheStopButton()
-    {
-        QFETCH(Control, start);
-        QFETCH(Control, stop);
-        startUp();
-        bench->click(Control::Command7);
-        HelpWindow *help = openWindow<HelpWindow>();
-        QVERIFY(QTest::qWaitForWindowActive(help));
-        bench->click(start);
-        const auto busy = state();
-
-        help->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(help));
-        bench->form1().activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&bench->form1()));
-
-        QCOMPARE(state(), busy);
-        QVERIFY(bench->button(stop)->isEnabled());
-    }
-
-    void returningFromAnotherApplicationIsNoActivation()
-    {
-        startUp();
-        bench->click(Control::Command5);
-        QWidget otherApplication; // a window that is none of the program's
-        otherApplication.show();
-        otherApplication.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&otherApplication));
-
-        bench->form1().activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&bench->form1()));
-        QCOMPARE(state(), ExperimentState::Cleared);
-    }
-
-    void helpClosedByItsFrameIsMadeAnew()
-    {
-        startUp();
-        bench->click(Control::Command7);
-        QPointer<HelpWindow> first = openWindow<HelpWindow>();
-        QVERIFY(QTest::qWaitForWindowActive(first));
-        first->close();
-        QTRY_VERIFY(first.isNull());
-        QVERIFY(bench->form1().isVisible());
-
-        bench->click(Control::Command7);
-        QVERIFY(openWindow<HelpWindow>());
-        QCOMPARE(windowCount<HelpWindow>(), 1);
     }
 
     void exitAnsweredNoChangesNothing()

@@ -24,11 +24,6 @@ void collectWarnings(QtMsgType type, const QMessageLogContext &context, const QS
     standardHandler(type, context, message);
 }
 
-void clickChild(QWidget *window, const QString &name)
-{
-    QTest::mouseClick(window->findChild<QPushButton *>(name), Qt::LeftButton);
-}
-
 } // namespace
 
 // The program on Wayland, as Debian's GNOME session gives it once Qt's

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "CuePlayer.h"
+#include "Dice.h"
+#include "ExperimentController.h"
+#include "ExperimentRecord.h"
+#include "ExperimentState.h"
+#include "RecordingControlFlags.h"
+#include "RecordingFaceDisplay.h"
+#include "RecordingLabelDisplay.h"
+#include "RecordingMediaControl.h"
+#include "RecordingWindows.h"
+#include "ScriptedClock.h"
+#include "ScriptedRandom.h"
+
+#include <QTest>
+
+#include <algorithm>
+
+// The experiment window's logic with every outside thing faked.
+struct Bench {
+    RecordingLabelDisplay labels;
+    ExperimentRecord record{labels};
+    RecordingFaceDisplay faces;
+    ScriptedClock clock;
+    ScriptedRandom random;
+    Dice dice{record, faces, clock, random};
+    RecordingMediaControl media;
+    CuePlayer cues{media};
+    RecordingControlFlags flags;
+    RecordingWindows windows{media.commands};
+    ExperimentController controller{flags, record, dice, cues, windows};
+
+    // Every draw r gives face floor(6r + 1): 0.0 -> 1, 0.5 -> 4, 0.9 -> 6.
+    void queueDraws(int count, double draw = 0.5)
+    {
+        for (int n = 0; n < count; ++n)
+            random.values.append(draw);
+    }
+
+    // Throw, one tick of each die, stop.
+    void throwByHand()
+    {
+        controller.Command8_Click();
+        controller.Timer1_Timer();
+        controller.Timer2_Timer();
+        controller.Command2_Click();
+    }
+
+    // Brings the record to `throws` by an automatic run, then stops it.
+    void runAutomatically(int throws)
+    {
+        queueDraws(2 * throws);
+        controller.Command1_Click();
+        for (int n = 0; n < throws; ++n)
+            controller.Timer3_Timer();
+        controller.Command3_Click();
+    }
+
+    void forgetWrites()
+    {
+        flags.writes.clear();
+        media.commands.clear();
+        labels.writes.clear();
+    }
+
+    std::optional<ExperimentState> state() const { return stateOf(flags); }
+};
+
+// Runs a handler by its name: "Form_Activate", "Command1_Click" …
+inline void run(Bench &bench, const QString &event)
+{
+    if (event == QStringLiteral("Form_Activate"))
+        return bench.controller.Form_Activate();
+    const auto control = std::find_if(AllControls.begin(), AllControls.end(),
+                                      [&](Control candidate) { return handlerName(candidate) == event; });
+    QVERIFY2(control != AllControls.end(), qPrintable(event));
+    bench.controller.handle(*control);
+}
