@@ -38,11 +38,13 @@ public:
     const ExperimentRecord &experimentRecord() const { return record; }
 
 private:
-    ActivationTracker activations;
     ExperimentWindow window;
     ExperimentRecord record;
     Dice dice;
     CuePlayer cues;
     ProgramWindows windows;
     ExperimentController controller;
+    // Declared last, so that it goes first: the windows that close on the
+    // way out must run no activation handler of a controller already gone.
+    ActivationTracker activations;
 };

@@ -30,30 +30,14 @@ enum class Control { ZERUBINO_CONTROLS(ZERUBINO_CONTROL_ENUMERATOR) };
 inline constexpr std::array AllControls{ZERUBINO_CONTROLS(ZERUBINO_CONTROL_ENTRY)};
 #undef ZERUBINO_CONTROL_ENTRY
 
-namespace ControlNames {
-inline QString at(const auto &names, Control control)
-{
-    const std::string_view name = names.at(std::size_t(control));
-    return QString::fromLatin1(name.data(), qsizetype(name.size()));
-}
-} // namespace ControlNames
-
 // The design name of a control, which is also its object name on screen.
 inline QString controlName(Control control)
 {
 #define ZERUBINO_CONTROL_NAME(control, event) std::string_view(#control),
     static constexpr std::array Names{ZERUBINO_CONTROLS(ZERUBINO_CONTROL_NAME)};
 #undef ZERUBINO_CONTROL_NAME
-    return ControlNames::at(Names, control);
-}
-
-// The name of the handler a control's event runs: "Command1_Click".
-inline QString handlerName(Control control)
-{
-#define ZERUBINO_HANDLER_NAME(control, event) std::string_view(#control "_" #event),
-    static constexpr std::array Names{ZERUBINO_CONTROLS(ZERUBINO_HANDLER_NAME)};
-#undef ZERUBINO_HANDLER_NAME
-    return ControlNames::at(Names, control);
+    const std::string_view name = Names.at(std::size_t(control));
+    return QString::fromLatin1(name.data(), qsizetype(name.size()));
 }
 
 // The buttons come first, the timers after them.

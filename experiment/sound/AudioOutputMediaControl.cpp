@@ -45,9 +45,12 @@ void AudioOutputMediaControl::stop()
 void AudioOutputMediaControl::close()
 {
     release.stop();
-    sink.reset();
-    samples.close();
     cue.reset();
+    // Taken out first: ending a stream may run the thread's events, and with
+    // them the next cue, which must find nothing of this one.
+    std::unique_ptr<QAudioSink> endingSink = std::move(sink);
+    std::unique_ptr<QBuffer> endingSamples = std::move(samples);
+    endingSink.reset(); // before the samples it reads
 }
 
 void AudioOutputMediaControl::setFileName(const QString &name)
@@ -79,10 +82,11 @@ void AudioOutputMediaControl::sound()
     format.setChannelCount(cue->channels);
     format.setSampleFormat(sampleFormatOf(cue->encoding));
 
-    samples.setData(cue->samples);
-    samples.open(QIODevice::ReadOnly);
+    samples = std::make_unique<QBuffer>();
+    samples->setData(cue->samples);
+    samples->open(QIODevice::ReadOnly);
     sink = std::make_unique<QAudioSink>(output, format);
-    sink->start(&samples);
-    const std::chrono::microseconds length(format.durationForBytes(qint32(samples.size())));
+    sink->start(samples.get());
+    const std::chrono::microseconds length(format.durationForBytes(qint32(samples->size())));
     release.start(std::chrono::duration_cast<std::chrono::milliseconds>(length) + ReleaseDelay);
 }

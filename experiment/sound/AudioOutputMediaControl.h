@@ -41,7 +41,7 @@ public:
 private:
     QString fileName;
     std::optional<WavSound> cue;
-    QBuffer samples;
+    std::unique_ptr<QBuffer> samples;
     std::unique_ptr<QAudioSink> sink;
     QTimer release;
 };

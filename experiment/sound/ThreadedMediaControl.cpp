@@ -28,7 +28,7 @@ struct ThreadedMediaControl::Worker {
     void add(Task task)
     {
         const QMutexLocker lock(&mutex);
-        tasks.push_back(std::move(task));
+        tasks.push_back({std::move(task), sinceEpoch(steady_clock::now())});
     }
 
     // Runs the waiting tasks in order, one at a time, on the worker thread.
@@ -39,28 +39,48 @@ struct ThreadedMediaControl::Worker {
         if (running)
             return;
         running = true;
-        while (Task task = next())
+        while (const Task task = next()) {
             task();
+            const QMutexLocker lock(&mutex);
+            runningSince = Idle;
+        }
         running = false;
     }
 
+    // Since when the oldest task not yet done was handed over: a worker
+    // held inside the audio system, by a task or by anything else the
+    // control does on its own, leaves its tasks waiting.
+    qint64 oldestUnfinished()
+    {
+        const QMutexLocker lock(&mutex);
+        if (runningSince != Idle)
+            return runningSince;
+        return tasks.empty() ? Idle : tasks.front().handedAt;
+    }
+
     std::unique_ptr<MediaControl> control;
-    std::atomic<qint64> busySince{Idle};
     std::atomic<bool> givenUp{false};
 
 private:
+    struct Handed {
+        Task task;
+        qint64 handedAt;
+    };
+
     Task next()
     {
         const QMutexLocker lock(&mutex);
         if (tasks.empty())
             return {};
-        Task task = std::move(tasks.front());
+        Handed first = std::move(tasks.front());
         tasks.pop_front();
-        return task;
+        runningSince = first.handedAt;
+        return std::move(first.task);
     }
 
     QMutex mutex;
-    std::deque<Task> tasks;
+    std::deque<Handed> tasks;
+    qint64 runningSince = Idle;
     bool running = false; // touched by the worker thread only
 };
 
@@ -100,11 +120,11 @@ void ThreadedMediaControl::giveUpWorker()
 {
     worker->givenUp = true;
     // Should the audio system ever answer, the worker cleans up after itself.
+    QObject::connect(thread, &QThread::finished, thread, &QObject::deleteLater);
     hand([shared = worker] {
         shared->control.reset();
         QThread::currentThread()->quit();
     });
-    QObject::connect(thread, &QThread::finished, thread, &QObject::deleteLater);
     givenUp.append(thread);
     thread = nullptr;
     context = nullptr;
@@ -115,12 +135,13 @@ void ThreadedMediaControl::stop()
 {
     cueRequestedAt = steady_clock::now();
     latestCue->store(++cuesRequested);
+    givenUp.removeAll(nullptr);
     if (!thread)
         startWorker();
-    const qint64 busySince = worker->busySince;
-    if (busySince == Idle) {
+    const qint64 waitingSince = worker->oldestUnfinished();
+    if (waitingSince == Idle) {
         patience = basePatience;
-    } else if (sinceEpoch(cueRequestedAt) - busySince > patience.count()) {
+    } else if (sinceEpoch(cueRequestedAt) - waitingSince > patience.count()) {
         giveUpWorker();
         startWorker();
         patience = std::min(2 * patience, std::max(MaxPatience, basePatience));
@@ -160,9 +181,7 @@ void ThreadedMediaControl::post(Step step, Command command)
         };
         if (!shared->control || unwanted())
             return;
-        shared->busySince = sinceEpoch(steady_clock::now());
         command(*shared->control);
-        shared->busySince = Idle;
         // The audio system may have held the call up until the cue was no
         // longer wanted: silence it rather than let it sound late.
         if (step == Step::Sound && unwanted()) {

@@ -19,9 +19,10 @@ class QThread;
 // new cue; the commands of a cue that a newer one has overtaken are dropped,
 // and so is the sound of a cue that could not start within the patience,
 // rather than sounding long after its button; a cue that the audio system
-// starts only after that is silenced again at once. A thread busy with one command
-// for longer than the patience is given up, and the next cue starts a fresh
-// one: a server that comes back after a long stall may never answer the old.
+// starts only after that is silenced again at once. A thread that has left
+// a command undone for longer than the patience is given up, and the next
+// cue starts a fresh one: a server that comes back after a long stall may
+// never answer the old.
 // While the server stays away, each fresh thread is given twice the patience
 // of the one before, up to MaxPatience, so a long stall leaves few threads
 // behind; MaxPatience stays below the half minute after which a server that

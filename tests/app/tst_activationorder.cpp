@@ -69,14 +69,14 @@ void throwOnce(ProgramBench &bench)
 QString outcome(ProgramBench &bench)
 {
     const ExperimentRecord &record = bench.program.experimentRecord();
-    const auto state = stateOf(bench.form1());
+    const std::unique_ptr<char[]> state(QTest::toString(stateOf(bench.form1())));
     QString tally;
     for (int a = 1; a <= 6; ++a) {
         for (int b = 1; b <= 6; ++b)
             tally += bench.text(LabelNames::tallyCell(a, b)) + u' ';
     }
     return u"state %1, faces %2/%3, record %4 throws %5/%6, labels %7 %8 %9, tally %10, help %11"_s
-        .arg(QString::fromLatin1(QTest::toString(state)))
+        .arg(QString::fromLatin1(state.get()))
         .arg(bench.shownFace(Die::Large))
         .arg(bench.shownFace(Die::Small))
         .arg(record.ThrowCount())

@@ -20,7 +20,6 @@ private:
 
     std::optional<ExperimentState> state() { return stateOf(bench->form1()); }
 
-    void startUp() { bench->start(); }
 
 private slots:
     void init() { bench = std::make_unique<ProgramBench>(); }
@@ -32,7 +31,7 @@ private slots:
 
     void startUpShowsAReadyWindowWithEmptyBoxes()
     {
-        startUp();
+        bench->start();
         QCOMPARE(state(), ExperimentState::Ready);
         QCOMPARE(bench->shownFace(Die::Large), 1);
         QCOMPARE(bench->shownFace(Die::Small), 1);
@@ -44,7 +43,7 @@ private slots:
 
     void aManualThrowOnScreen()
     {
-        startUp();
+        bench->start();
         bench->click(Control::Command8);
         QCOMPARE(state(), ExperimentState::Tumbling);
         QVERIFY(bench->tick(Control::Timer1));
@@ -63,7 +62,7 @@ private slots:
 
     void anAutomaticRunOnScreenEndsAtAThousand()
     {
-        startUp();
+        bench->start();
         bench->click(Control::Command1);
         int ticks = 0;
         while (bench->tick(Control::Timer3))
@@ -75,7 +74,7 @@ private slots:
 
     void exitAnsweredNoChangesNothing()
     {
-        startUp();
+        bench->start();
         bench->click(Control::Command5);
         bench->media.commands.clear();
         bench->click(Control::Command4);
@@ -116,7 +115,7 @@ private slots:
 
     void exitAnsweredYesClosesEveryWindow()
     {
-        startUp();
+        bench->start();
         bench->click(Control::Command7);
         HelpWindow *help = openWindow<HelpWindow>();
         QVERIFY(help);
@@ -128,7 +127,7 @@ private slots:
 
     void closingTheExperimentWindowEndsTheProgram()
     {
-        startUp();
+        bench->start();
         bench->click(Control::Command7);
         HelpWindow *help = openWindow<HelpWindow>();
         QVERIFY(QTest::qWaitForWindowActive(help));

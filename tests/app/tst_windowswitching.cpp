@@ -19,7 +19,6 @@ private:
     std::unique_ptr<ProgramBench> bench;
 
     std::optional<ExperimentState> state() { return stateOf(bench->form1()); }
-    void startUp() { bench->start(); }
 
 private slots:
     void init() { bench = std::make_unique<ProgramBench>(); }
@@ -39,7 +38,7 @@ private slots:
     void graphHidesAndRestoresTheExperimentWindow()
     {
         QFETCH(bool, byFrame);
-        startUp();
+        bench->start();
         bench->click(Control::Command8);
         bench->tick(Control::Timer1);
         bench->tick(Control::Timer2);
@@ -67,7 +66,7 @@ private slots:
 
     void theGraphIsDrawnOnOpeningAndStartsWhiteEveryTime()
     {
-        startUp();
+        bench->start();
         bench->click(Control::Command1);
         for (int n = 0; n < 30; ++n)
             bench->tick(Control::Timer3);
@@ -100,7 +99,7 @@ private slots:
 
     void helpShowsOneCopyOfItsTextAfterManySwitches()
     {
-        startUp();
+        bench->start();
         bench->click(Control::Command7);
         HelpWindow *help = openWindow<HelpWindow>();
         QVERIFY(QTest::qWaitForWindowActive(help));
@@ -126,7 +125,7 @@ private slots:
 
     void helpStaysBesideTheExperimentWindow()
     {
-        startUp();
+        bench->start();
         bench->click(Control::Command5); // Cleared: the graph button is off
         bench->media.commands.clear();
 
@@ -160,7 +159,7 @@ private slots:
 
     void switchingFromHelpActivatesTheExperimentWindow()
     {
-        startUp();
+        bench->start();
         bench->click(Control::Command5);
         QCOMPARE(state(), ExperimentState::Cleared);
         bench->click(Control::Command7);
@@ -185,7 +184,7 @@ private slots:
     {
         QFETCH(Control, start);
         QFETCH(Control, stop);
-        startUp();
+        bench->start();
         bench->click(Control::Command7);
         HelpWindow *help = openWindow<HelpWindow>();
         QVERIFY(QTest::qWaitForWindowActive(help));
@@ -203,7 +202,7 @@ private slots:
 
     void returningFromAnotherApplicationIsNoActivation()
     {
-        startUp();
+        bench->start();
         bench->click(Control::Command5);
         QWidget otherApplication; // a window that is none of the program's
         otherApplication.show();
@@ -217,7 +216,7 @@ private slots:
 
     void helpClosedByItsFrameIsMadeAnew()
     {
-        startUp();
+        bench->start();
         bench->click(Control::Command7);
         QPointer<HelpWindow> first = openWindow<HelpWindow>();
         QVERIFY(QTest::qWaitForWindowActive(first));

@@ -8,6 +8,7 @@
 #include <QSemaphore>
 #include <QStringList>
 
+#include <atomic>
 #include <memory>
 
 // What every control made by one factory wrote down, shared across threads.
@@ -28,7 +29,7 @@ struct MediaLog {
     // Each sound waits for one release while `blockSounds` holds; a stalled
     // audio server in miniature.
     QSemaphore soundReleases;
-    bool blockSounds = false;
+    std::atomic<bool> blockSounds = false;
 };
 
 // Writes down its commands, numbered by the control that received them, and

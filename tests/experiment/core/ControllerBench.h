@@ -15,7 +15,7 @@
 
 #include <QTest>
 
-#include <algorithm>
+#include <QStringList>
 
 // The experiment window's logic with every outside thing faked.
 struct Bench {
@@ -72,8 +72,10 @@ inline void run(Bench &bench, const QString &event)
 {
     if (event == QStringLiteral("Form_Activate"))
         return bench.controller.Form_Activate();
-    const auto control = std::find_if(AllControls.begin(), AllControls.end(),
-                                      [&](Control candidate) { return handlerName(candidate) == event; });
-    QVERIFY2(control != AllControls.end(), qPrintable(event));
-    bench.controller.handle(*control);
+#define ZERUBINO_HANDLER_NAME(control, event) QStringLiteral(#control "_" #event),
+    static const QStringList handlerNames{ZERUBINO_CONTROLS(ZERUBINO_HANDLER_NAME)};
+#undef ZERUBINO_HANDLER_NAME
+    const qsizetype control = handlerNames.indexOf(event);
+    QVERIFY2(control >= 0, qPrintable(event));
+    bench.controller.handle(Control(control));
 }
