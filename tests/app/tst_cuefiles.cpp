@@ -130,11 +130,11 @@ private slots:
         };
 
         for (int round = 0; round < 2; ++round) {
-            QVERIFY(withinBudget(click(u"Command5"_s))); // reset still resets
+            QVERIFY(withinBudget(click(controlName(Control::Command5)))); // reset still resets
             QCOMPARE(window.findChild<QLabel *>(LabelNames::ThrowCount)->text(), u"0"_s);
-            QVERIFY(withinBudget(click(u"Command7"_s))); // help still opens
+            QVERIFY(withinBudget(click(controlName(Control::Command7)))); // help still opens
             QVERIFY(QApplication::activeWindow() != &window || QApplication::topLevelWidgets().size() > 1);
-            QVERIFY(withinBudget(click(u"Command4"_s))); // the question is still asked
+            QVERIFY(withinBudget(click(controlName(Control::Command4)))); // the question is still asked
             QCOMPARE(exitQuestion.asked, round + 1);
             // Let the background decoder meet the file, then change it.
             QTest::qWait(300);

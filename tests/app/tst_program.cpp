@@ -91,8 +91,8 @@ private slots:
         Program program({asking.clock, asking.random, asking.media, asking.timers, realQuestion});
         program.start();
         QVERIFY(QTest::qWaitForWindowActive(&program.experimentWindow()));
-        auto *reset = program.experimentWindow().findChild<QPushButton *>(u"Command5"_s);
-        auto *exit = program.experimentWindow().findChild<QPushButton *>(u"Command4"_s);
+        auto *reset = program.experimentWindow().findChild<QPushButton *>(controlName(Control::Command5));
+        auto *exit = program.experimentWindow().findChild<QPushButton *>(controlName(Control::Command4));
         QTest::mouseClick(reset, Qt::LeftButton);
 
         QString asked;

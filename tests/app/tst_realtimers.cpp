@@ -57,11 +57,11 @@ private slots:
         };
 
         QElapsedTimer elapsed;
-        QTest::mouseClick(button(u"Command1"_s), Qt::LeftButton);
+        QTest::mouseClick(button(controlName(Control::Command1)), Qt::LeftButton);
         elapsed.start();
         QTRY_COMPARE_WITH_TIMEOUT(program.experimentRecord().ThrowCount(), 20, 4000);
         const qint64 milliseconds = elapsed.elapsed();
-        QTest::mouseClick(button(u"Command3"_s), Qt::LeftButton);
+        QTest::mouseClick(button(controlName(Control::Command3)), Qt::LeftButton);
 
         // Twenty ticks of 100 ms; QTRY polls every 50 ms at most.
         QVERIFY2(milliseconds >= 1950 && milliseconds <= 2200, qPrintable(QString::number(milliseconds)));
@@ -73,11 +73,11 @@ private slots:
         // A manual throw: both dice tumble on their own 50 ms timers, two
         // draws every 50 ms.
         const int drawsBefore = random.draws;
-        QTest::mouseClick(button(u"Command8"_s), Qt::LeftButton);
+        QTest::mouseClick(button(controlName(Control::Command8)), Qt::LeftButton);
         elapsed.restart();
         QTRY_VERIFY_WITH_TIMEOUT(random.draws - drawsBefore >= 8, 1000);
         QVERIFY2(elapsed.elapsed() >= 190, qPrintable(QString::number(elapsed.elapsed())));
-        QTest::mouseClick(button(u"Command2"_s), Qt::LeftButton);
+        QTest::mouseClick(button(controlName(Control::Command2)), Qt::LeftButton);
         QCOMPARE(program.experimentRecord().ThrowCount(), stoppedAt + 1);
     }
 };

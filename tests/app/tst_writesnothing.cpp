@@ -56,24 +56,24 @@ private slots:
         };
         const auto tick = [&](int timer) { timers.created.at(timer)->tick(); };
 
-        click(u"Command8"_s); // a manual throw
+        click(controlName(Control::Command8)); // a manual throw
         tick(0);
         tick(1);
-        click(u"Command2"_s);
-        click(u"Command1"_s); // an automatic run
+        click(controlName(Control::Command2));
+        click(controlName(Control::Command1)); // an automatic run
         for (int n = 0; n < 50; ++n)
             tick(2);
-        click(u"Command3"_s);
-        click(u"Command6"_s); // the graph
+        click(controlName(Control::Command3));
+        click(controlName(Control::Command6)); // the graph
         for (QWidget *widget : QApplication::topLevelWidgets()) {
             if (widget->objectName() == u"Form2"_s && widget->isVisible())
                 widget->close();
         }
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        click(u"Command7"_s); // help
-        click(u"Command5"_s); // reset
+        click(controlName(Control::Command7)); // help
+        click(controlName(Control::Command5)); // reset
         exitQuestion.answerYes = true;
-        click(u"Command4"_s); // exit
+        click(controlName(Control::Command4)); // exit
         QVERIFY(!window.isVisible());
         QCOMPARE(window.findChild<QLabel *>(LabelNames::ThrowCount)->text(), u"0"_s);
 
