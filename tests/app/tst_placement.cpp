@@ -67,7 +67,11 @@ private slots:
         checkOnScreen(bench->form1());
         // Where the screen has room, exactly at its design position.
         const QRect designed(QPoint(257, 124) + area.topLeft(), bench->form1().size());
-        if (area.contains(designed.marginsAdded(bench->form1().windowHandle()->frameMargins())))
+        const bool fits = area.contains(designed.marginsAdded(bench->form1().windowHandle()->frameMargins()));
+        // A 1280 x 1024 screen at scale 1 has room for the design position.
+        if (area.size() == QSize(1280, 1024))
+            QVERIFY(fits);
+        if (fits)
             QCOMPARE(bench->form1().geometry(), designed);
     }
 
