@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ExperimentState.h"
 #include "ManualTimerFactory.h"
 #include "MixingRandomGenerator.h"
 #include "Program.h"
@@ -56,6 +57,9 @@ struct ProgramBench {
     Program program;
 
     ExperimentWindow &form1() { return program.experimentWindow(); }
+
+    // The named state the experiment window's flags form, if any.
+    std::optional<ExperimentState> state() { return stateOf(form1()); }
 
     // Shows the program and waits for its first activation.
     void start()

@@ -69,7 +69,7 @@ void throwOnce(ProgramBench &bench)
 QString outcome(ProgramBench &bench)
 {
     const ExperimentRecord &record = bench.program.experimentRecord();
-    const std::unique_ptr<char[]> state(QTest::toString(stateOf(bench.form1())));
+    const std::unique_ptr<char[]> state(QTest::toString(bench.state()));
     QString tally;
     for (int a = 1; a <= 6; ++a) {
         for (int b = 1; b <= 6; ++b)
@@ -194,7 +194,7 @@ private slots:
             expected = outcome(reference);
 
             const ExperimentRecord &record = reference.program.experimentRecord();
-            QCOMPARE(stateOf(reference.form1()), endState);
+            QCOMPARE(reference.state(), endState);
             QCOMPARE(reference.shownFace(Die::Large), facesOfTheLastThrow ? record.FaceA() : 1);
             QCOMPARE(reference.shownFace(Die::Small), facesOfTheLastThrow ? record.FaceB() : 1);
         }

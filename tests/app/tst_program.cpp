@@ -18,9 +18,6 @@ class ProgramTest : public QObject
 private:
     std::unique_ptr<ProgramBench> bench;
 
-    std::optional<ExperimentState> state() { return stateOf(bench->form1()); }
-
-
 private slots:
     void init() { bench = std::make_unique<ProgramBench>(); }
     void cleanup()
@@ -32,7 +29,7 @@ private slots:
     void startUpShowsAReadyWindowWithEmptyBoxes()
     {
         bench->start();
-        QCOMPARE(state(), ExperimentState::Ready);
+        QCOMPARE(bench->state(), ExperimentState::Ready);
         QCOMPARE(bench->shownFace(Die::Large), 1);
         QCOMPARE(bench->shownFace(Die::Small), 1);
         for (const QString &label : {LabelNames::ThrowCount, LabelNames::OddCount, LabelNames::Ratio,
@@ -45,14 +42,14 @@ private slots:
     {
         bench->start();
         bench->click(Control::Command8);
-        QCOMPARE(state(), ExperimentState::Tumbling);
+        QCOMPARE(bench->state(), ExperimentState::Tumbling);
         QVERIFY(bench->tick(Control::Timer1));
         QVERIFY(bench->tick(Control::Timer2));
         QVERIFY(!bench->tick(Control::Timer3));
         bench->click(Control::Command1); // disabled: ignored
         bench->click(Control::Command2);
 
-        QCOMPARE(state(), ExperimentState::Ready);
+        QCOMPARE(bench->state(), ExperimentState::Ready);
         const ExperimentRecord &record = bench->program.experimentRecord();
         QCOMPARE(bench->text(LabelNames::ThrowCount), u"1"_s);
         QCOMPARE(bench->text(u"d%1%2"_s.arg(record.FaceA()).arg(record.FaceB())), u"1"_s);
@@ -68,7 +65,7 @@ private slots:
         while (bench->tick(Control::Timer3))
             ++ticks;
         QCOMPARE(ticks, 1001);
-        QCOMPARE(state(), ExperimentState::Finished);
+        QCOMPARE(bench->state(), ExperimentState::Finished);
         QCOMPARE(bench->text(LabelNames::ThrowCount), u"1000"_s);
     }
 
@@ -80,7 +77,7 @@ private slots:
         bench->click(Control::Command4);
         QCOMPARE(bench->exitQuestion.asked, 1);
         QCOMPARE(bench->media.commands.at(2), u"FileName=endpinpon.wav"_s);
-        QCOMPARE(state(), ExperimentState::Cleared);
+        QCOMPARE(bench->state(), ExperimentState::Cleared);
         QVERIFY(bench->form1().isVisible());
     }
 

@@ -18,8 +18,6 @@ class WindowSwitchingTest : public QObject
 private:
     std::unique_ptr<ProgramBench> bench;
 
-    std::optional<ExperimentState> state() { return stateOf(bench->form1()); }
-
 private slots:
     void init() { bench = std::make_unique<ProgramBench>(); }
     void cleanup()
@@ -60,7 +58,7 @@ private slots:
         QCOMPARE(openWindow<GraphWindow>(), nullptr);
         QCOMPARE(bench->shownFace(Die::Large), 1);
         QCOMPARE(bench->shownFace(Die::Small), 1);
-        QCOMPARE(state(), ExperimentState::Ready);
+        QCOMPARE(bench->state(), ExperimentState::Ready);
         QCOMPARE(bench->text(LabelNames::ThrowCount), u"1"_s);
     }
 
@@ -135,7 +133,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(help));
         QVERIFY(bench->form1().isVisible());
         QCOMPARE(bench->media.commands.at(2), u"FileName=pinpon.wav"_s);
-        QCOMPARE(state(), ExperimentState::Cleared);
+        QCOMPARE(bench->state(), ExperimentState::Cleared);
 
         // Throws can go on beside it.
         bench->click(Control::Command1);
@@ -149,7 +147,7 @@ private slots:
         clickChild(help, u"Command1"_s);
         QVERIFY(!help->isVisible());
         QVERIFY(QTest::qWaitForWindowActive(&bench->form1()));
-        QCOMPARE(state(), ExperimentState::Ready);
+        QCOMPARE(bench->state(), ExperimentState::Ready);
 
         // The next opening shows the same window again.
         bench->click(Control::Command7);
@@ -161,15 +159,15 @@ private slots:
     {
         bench->start();
         bench->click(Control::Command5);
-        QCOMPARE(state(), ExperimentState::Cleared);
+        QCOMPARE(bench->state(), ExperimentState::Cleared);
         bench->click(Control::Command7);
         HelpWindow *help = openWindow<HelpWindow>();
         QVERIFY(QTest::qWaitForWindowActive(help));
-        QCOMPARE(state(), ExperimentState::Cleared);
+        QCOMPARE(bench->state(), ExperimentState::Cleared);
 
         bench->form1().activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&bench->form1()));
-        QCOMPARE(state(), ExperimentState::Ready);
+        QCOMPARE(bench->state(), ExperimentState::Ready);
     }
 
     void activationFromHelpWhileBusyKeepsTheStopButton_data()
@@ -189,14 +187,14 @@ private slots:
         HelpWindow *help = openWindow<HelpWindow>();
         QVERIFY(QTest::qWaitForWindowActive(help));
         bench->click(start);
-        const auto busy = state();
+        const auto busy = bench->state();
 
         help->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(help));
         bench->form1().activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&bench->form1()));
 
-        QCOMPARE(state(), busy);
+        QCOMPARE(bench->state(), busy);
         QVERIFY(bench->button(stop)->isEnabled());
     }
 
@@ -211,7 +209,7 @@ private slots:
 
         bench->form1().activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&bench->form1()));
-        QCOMPARE(state(), ExperimentState::Cleared);
+        QCOMPARE(bench->state(), ExperimentState::Cleared);
     }
 
     void helpClosedByItsFrameIsMadeAnew()

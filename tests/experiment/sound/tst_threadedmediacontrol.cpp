@@ -38,6 +38,14 @@ private:
         return [this] { return std::make_unique<BlockingMediaControl>(log, ++made); };
     }
 
+    // Plays a first cue whose sound hangs until the test releases it.
+    void playAHangingCue(CuePlayer &player, const QString &file)
+    {
+        log->blockSounds = true;
+        player.PlayCue(file);
+        QTRY_VERIFY(log->all().contains(u"1:Open"_s));
+    }
+
 private slots:
     void init()
     {
@@ -61,11 +69,9 @@ private slots:
 
     void aCueReturnsAtOnceWhileTheDeviceHangs()
     {
-        log->blockSounds = true;
         ThreadedMediaControl control(factory(), 10s);
         CuePlayer player(control);
-        player.PlayCue(u"first.wav"_s);
-        QTRY_VERIFY(log->all().contains(u"1:Open"_s));
+        playAHangingCue(player, u"first.wav"_s);
 
         QElapsedTimer clock;
         clock.start();
@@ -84,11 +90,9 @@ private slots:
 
     void aWorkerStuckPastThePatienceIsReplaced()
     {
-        log->blockSounds = true;
         ThreadedMediaControl control(factory(), 100ms);
         CuePlayer player(control);
-        player.PlayCue(u"pinpon.wav"_s);
-        QTRY_VERIFY(log->all().contains(u"1:Open"_s));
+        playAHangingCue(player, u"pinpon.wav"_s);
         QTest::qWait(150);
 
         // The next cue goes to a fresh control on a fresh thread and sounds.
@@ -114,11 +118,9 @@ private slots:
 
     void aCueThatCannotStartInTimeIsNotSoundedLate()
     {
-        log->blockSounds = true;
         ThreadedMediaControl control(factory(), 200ms);
         CuePlayer player(control);
-        player.PlayCue(u"pinpon.wav"_s);
-        QTRY_VERIFY(log->all().contains(u"1:Open"_s));
+        playAHangingCue(player, u"pinpon.wav"_s);
         QTest::qWait(50);
         player.PlayCue(u"endpinpon.wav"_s); // waits behind the hanging sound
         QTest::qWait(250);
@@ -134,11 +136,9 @@ private slots:
 
     void aCueStartedTooLateIsSilencedAtOnce()
     {
-        log->blockSounds = true;
         ThreadedMediaControl control(factory(), 100ms);
         CuePlayer player(control);
-        player.PlayCue(u"pinpon.wav"_s);
-        QTRY_VERIFY(log->all().contains(u"1:Open"_s));
+        playAHangingCue(player, u"pinpon.wav"_s);
         QTest::qWait(150);
         log->soundReleases.release();
         QTRY_COMPARE(log->all().size(), 8);
