@@ -19,19 +19,20 @@ namespace {
 // from the screen's corner, and the part of that screen windows may take.
 struct OnScreen {
     QRect designClient;
-    QRect area;
+    ScreenPlacement::Screen screen;
 };
 
 OnScreen onScreen(const QWidget &window, QPoint design, const QScreen &screen)
 {
-    return {QRect(screen.geometry().topLeft() + design, window.size()), screen.availableGeometry()};
+    const QPoint corner = screen.geometry().topLeft();
+    return {QRect(corner + design, window.size()), {screen.availableGeometry(), corner, screen.devicePixelRatio()}};
 }
 
 // The window's client area at its design position, kept on the screen.
 void placeAtDesignPosition(QWidget &window, QPoint design, const QScreen &screen)
 {
     WindowPlacement::place(window, [place = onScreen(window, design, screen)](const QMargins &frame) {
-        return ScreenPlacement::atDesignPosition(place.designClient, frame, place.area);
+        return ScreenPlacement::atDesignPosition(place.designClient, frame, place.screen);
     });
 }
 
@@ -40,8 +41,8 @@ void placeBeside(QWidget &window, const QWidget &neighbour, QPoint design)
 {
     WindowPlacement::place(window, [&neighbour, place = onScreen(window, design, *neighbour.screen())](
                                        const QMargins &frame) {
-        return ScreenPlacement::beside(place.designClient.size(), frame, neighbour.frameGeometry(), place.area)
-            .value_or(ScreenPlacement::atDesignPosition(place.designClient, frame, place.area));
+        return ScreenPlacement::beside(place.designClient.size(), frame, neighbour.frameGeometry(), place.screen)
+            .value_or(ScreenPlacement::atDesignPosition(place.designClient, frame, place.screen));
     });
 }
 
