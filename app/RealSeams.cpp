@@ -1,6 +1,6 @@
 #include "RealSeams.h"
 
-#include "AudioOutputMediaControl.h"
+#include "CueOutput.h"
 #include "JapaneseQtTexts.h"
 
 #include <QApplication>
@@ -18,7 +18,7 @@ constexpr std::chrono::milliseconds SoundReleaseTime{500};
 
 RealSeams::RealSeams()
     : random(QRandomGenerator::system()->generate64())
-    , media([] { return std::make_unique<AudioOutputMediaControl>(); })
+    , media(makeCueOutput)
 {
 }
 

@@ -1,9 +1,9 @@
 #include "AudioOutputMediaControl.h"
 
+#include "CueFile.h"
+#include "CueOutput.h"
+
 #include <QAudioSink>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QMediaDevices>
 
 namespace {
@@ -60,13 +60,7 @@ void AudioOutputMediaControl::setFileName(const QString &name)
 
 void AudioOutputMediaControl::open()
 {
-    const QFileInfo info(QDir::current(), fileName);
-    if (!info.isFile() || info.size() > MaxCueBytes)
-        return;
-    QFile file(info.absoluteFilePath());
-    if (!file.open(QIODevice::ReadOnly))
-        return;
-    cue = readWav(file.read(MaxCueBytes));
+    cue = readCueFile(fileName);
 }
 
 void AudioOutputMediaControl::sound()
@@ -88,5 +82,5 @@ void AudioOutputMediaControl::sound()
     sink = std::make_unique<QAudioSink>(output, format);
     sink->start(samples.get());
     const std::chrono::microseconds length(format.durationForBytes(qint32(samples->size())));
-    release.start(std::chrono::duration_cast<std::chrono::milliseconds>(length) + ReleaseDelay);
+    release.start(std::chrono::duration_cast<std::chrono::milliseconds>(length) + CueReleaseDelay);
 }

@@ -1,4 +1,4 @@
-#include "AudioOutputMediaControl.h"
+#include "CueOutput.h"
 #include "HelpWindow.h"
 #include "LabelNames.h"
 #include "ProgramBench.h"
@@ -12,6 +12,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QSocketNotifier>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -40,7 +41,7 @@ void writeCue(const QString &name, int hz)
 
 std::unique_ptr<MediaControl> realSound()
 {
-    return std::make_unique<AudioOutputMediaControl>();
+    return makeCueOutput();
 }
 
 // The exit that a pupil confirms while the server stalls, in a process of its
@@ -190,7 +191,7 @@ private slots:
         bench->click(Control::Command5);
         QTRY_COMPARE(server.playingStreams(), 1);
         QTRY_COMPARE_WITH_TIMEOUT(server.playingStreams(), 0,
-                                  CueMilliseconds + int(AudioOutputMediaControl::ReleaseDelay.count()) + 700);
+                                  CueMilliseconds + int(CueReleaseDelay.count()) + 700);
     }
 
     void exitDuringAStallEndsTheProcessAtOnce()

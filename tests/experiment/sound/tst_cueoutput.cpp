@@ -1,5 +1,5 @@
 #include "CuePlayer.h"
-#include "AudioOutputMediaControl.h"
+#include "CueOutput.h"
 #include "WavBytes.h"
 
 #include <QDataStream>
@@ -38,7 +38,7 @@ QByteArray randomBytes()
 
 } // namespace
 
-class AudioOutputMediaControlTest : public QObject
+class CueOutputTest : public QObject
 {
     Q_OBJECT
 
@@ -62,8 +62,8 @@ private slots:
         const QString previousDirectory = QDir::currentPath();
         QVERIFY(QDir::setCurrent(workingDirectory.path()));
 
-        AudioOutputMediaControl control;
-        CuePlayer player(control);
+        const auto control = makeCueOutput();
+        CuePlayer player(*control);
 
         // The file is looked up when the cue sounds, not when the player is made.
         if (present) {
@@ -89,5 +89,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(AudioOutputMediaControlTest)
-#include "tst_audiooutputmediacontrol.moc"
+QTEST_MAIN(CueOutputTest)
+#include "tst_cueoutput.moc"

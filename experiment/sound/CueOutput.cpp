@@ -1,0 +1,16 @@
+#include "CueOutput.h"
+
+#ifdef Q_OS_WIN
+#include "WaveOutMediaControl.h"
+#else
+#include "AudioOutputMediaControl.h"
+#endif
+
+std::unique_ptr<MediaControl> makeCueOutput()
+{
+#ifdef Q_OS_WIN
+    return std::make_unique<WaveOutMediaControl>();
+#else
+    return std::make_unique<AudioOutputMediaControl>();
+#endif
+}

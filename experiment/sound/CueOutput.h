@@ -1,0 +1,15 @@
+#pragma once
+
+#include "MediaControl.h"
+
+#include <chrono>
+#include <memory>
+
+// How long after its last sample a cue's stream is kept: the output still
+// has that much buffered when the last byte has been taken.
+inline constexpr std::chrono::milliseconds CueReleaseDelay{300};
+
+// The player of cues on the sound system of the platform the program runs
+// on. Its calls may wait on that system: run it off the window's thread
+// (ThreadedMediaControl).
+std::unique_ptr<MediaControl> makeCueOutput();
