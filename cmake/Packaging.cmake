@@ -1,22 +1,14 @@
-# cpack -G DEB: a Debian package whose library dependencies are read off the
-# binary by dpkg-shlibdeps.
-set(CPACK_GENERATOR DEB)
+# What a teacher or a school's IT staff download: a Debian package, or for
+# Windows an installer and a portable folder.
 set(CPACK_PACKAGE_NAME zerubino)
 set(CPACK_PACKAGE_VENDOR "ゼルビノ")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "dice probability experiment for the classroom")
 set(CPACK_PACKAGE_DESCRIPTION "A pupil throws a large and a small die, by hand or automatically until 1000 throws
 are recorded, and watches how often the product of the two faces is odd, with a
 graph of the relative frequency beside the theoretical value 1/4.")
-# The menu entry names the install folder, so the package keeps the
-# configured prefix (/usr in the presets).
-set(CPACK_PACKAGING_INSTALL_PREFIX ${CMAKE_INSTALL_PREFIX})
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_MAINTAINER "ゼルビノ developers <zerubino@localhost>")
-set(CPACK_DEBIAN_PACKAGE_SECTION education)
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Not a library dependency: the faces made to the metrics of the designs'
-# fonts, without which the texts do not fit their boxes.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-horai-umefont")
-# Qt's own texts (the はい / いいえ of the exit question) in Japanese.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
+if(WIN32)
+    include(cmake/WindowsPackage.cmake)
+else()
+    include(cmake/DebianPackage.cmake)
+endif()
 include(CPack)
