@@ -1,9 +1,6 @@
 #include "AudioOutputMediaControl.h"
 
 #include <QAudioSink>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QMediaDevices>
 
 namespace {
@@ -60,13 +57,7 @@ void AudioOutputMediaControl::setFileName(const QString &name)
 
 void AudioOutputMediaControl::open()
 {
-    const QFileInfo info(QDir::current(), fileName);
-    if (!info.isFile() || info.size() > MaxCueBytes)
-        return;
-    QFile file(info.absoluteFilePath());
-    if (!file.open(QIODevice::ReadOnly))
-        return;
-    cue = readWav(file.read(MaxCueBytes));
+    cue = readCueFile(fileName);
 }
 
 void AudioOutputMediaControl::sound()

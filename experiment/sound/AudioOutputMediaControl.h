@@ -15,16 +15,14 @@
 class QAudioSink;
 
 // Plays a cue on the default audio output. Opening reads the whole file
-// (a cue is a short sound; larger files are not read) from the working
-// directory and checks it before anything is handed to the audio system, so
-// a missing, empty, cut-short or foreign file simply stays silent. Once a
+// (readCueFile) and checks it before anything is handed to the audio system,
+// so a missing, empty, cut-short or foreign file simply stays silent. Once a
 // cue has played to its end, its stream is released, so the sound device can
 // sleep. The calls wait on the audio server: run them off the window's
 // thread (ThreadedMediaControl).
 class AudioOutputMediaControl final : public MediaControl
 {
 public:
-    static constexpr qint64 MaxCueBytes = 8 * 1024 * 1024;
     // How long after its last sample a cue's stream is kept: the output
     // still has that much buffered when the sink has taken the last byte.
     static constexpr std::chrono::milliseconds ReleaseDelay{300};
