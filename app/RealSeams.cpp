@@ -1,7 +1,12 @@
 #include "RealSeams.h"
 
-#include "AudioOutputMediaControl.h"
 #include "JapaneseQtTexts.h"
+
+#ifdef Q_OS_LINUX
+#include "PulseMediaControl.h"
+#else
+#include "AudioOutputMediaControl.h"
+#endif
 
 #include <QApplication>
 #include <QRandomGenerator>
@@ -18,7 +23,7 @@ constexpr std::chrono::milliseconds SoundReleaseTime{500};
 
 RealSeams::RealSeams()
     : random(QRandomGenerator::system()->generate64())
-    , media([] { return std::make_unique<AudioOutputMediaControl>(); })
+    , media(makeCueOutput)
 {
 }
 
@@ -28,6 +33,15 @@ void RealSeams::releaseSound(int exitStatus)
         return;
     std::fflush(nullptr);
     std::_Exit(exitStatus);
+}
+
+std::unique_ptr<MediaControl> makeCueOutput()
+{
+#ifdef Q_OS_LINUX
+    return std::make_unique<PulseMediaControl>();
+#else
+    return std::make_unique<AudioOutputMediaControl>();
+#endif
 }
 
 void prepareApplication(QApplication &app)

@@ -27,5 +27,8 @@ struct RealSeams {
     MessageBoxExitQuestion exitQuestion;
 };
 
+// The cue output of this platform. Make it on the thread that plays the cues.
+std::unique_ptr<MediaControl> makeCueOutput();
+
 // Application-wide settings made once at start-up, before any window exists.
 void prepareApplication(QApplication &app);

@@ -5,7 +5,7 @@
 #include "Program.h"
 #include "ScriptedClock.h"
 #include "ScriptedExitQuestion.h"
-#include "AudioOutputMediaControl.h"
+#include "RealSeams.h"
 
 #include <QApplication>
 #include <QDir>
@@ -110,10 +110,10 @@ private slots:
 
         ScriptedClock clock;
         MixingRandomGenerator random(5);
-        AudioOutputMediaControl media;
+        const std::unique_ptr<MediaControl> media = makeCueOutput();
         ManualTimerFactory timers;
         ScriptedExitQuestion exitQuestion;
-        Program program({clock, random, media, timers, exitQuestion});
+        Program program({clock, random, *media, timers, exitQuestion});
         program.start();
         ExperimentWindow &window = program.experimentWindow();
         QVERIFY(QTest::qWaitForWindowExposed(&window));

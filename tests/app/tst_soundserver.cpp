@@ -1,7 +1,7 @@
-#include "AudioOutputMediaControl.h"
 #include "HelpWindow.h"
 #include "LabelNames.h"
 #include "ProgramBench.h"
+#include "PulseCue.h"
 #include "PulseServer.h"
 #include "RealSeams.h"
 #include "RecordedTones.h"
@@ -12,6 +12,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QSocketNotifier>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -36,11 +37,6 @@ void writeCue(const QString &name, int hz)
     QFile file(name);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(monoWav16(PulseServer::Rate, sineTone(PulseServer::Rate, hz, CueMilliseconds, Loudness)));
-}
-
-std::unique_ptr<MediaControl> realSound()
-{
-    return std::make_unique<AudioOutputMediaControl>();
 }
 
 // The exit that a pupil confirms while the server stalls, in a process of its
@@ -137,7 +133,7 @@ private slots:
 
     void init()
     {
-        sound = std::make_unique<ThreadedMediaControl>(realSound);
+        sound = std::make_unique<ThreadedMediaControl>(makeCueOutput);
         bench = std::make_unique<ProgramBench>(sound.get());
         bench->program.start();
         QVERIFY(QTest::qWaitForWindowActive(&bench->form1()));
@@ -190,7 +186,7 @@ private slots:
         bench->click(Control::Command5);
         QTRY_COMPARE(server.playingStreams(), 1);
         QTRY_COMPARE_WITH_TIMEOUT(server.playingStreams(), 0,
-                                  CueMilliseconds + int(AudioOutputMediaControl::ReleaseDelay.count()) + 700);
+                                  CueMilliseconds + int(PulseCue::ReleaseDelay.count()) + 700);
     }
 
     void exitDuringAStallEndsTheProcessAtOnce()
