@@ -50,16 +50,6 @@ void AudioOutputMediaControl::close()
     endingSink.reset(); // before the samples it reads
 }
 
-void AudioOutputMediaControl::setFileName(const QString &name)
-{
-    fileName = name;
-}
-
-void AudioOutputMediaControl::open()
-{
-    cue = readCueFile(fileName);
-}
-
 void AudioOutputMediaControl::sound()
 {
     // Without an output device there is nothing to play on; asking Qt anyway

@@ -1,26 +1,21 @@
 #pragma once
 
-#include "MediaControl.h"
-#include "WavSound.h"
+#include "CueFileMediaControl.h"
 
 #include <QBuffer>
-#include <QString>
 #include <QTimer>
 
 #include <chrono>
-
 #include <memory>
-#include <optional>
 
 class QAudioSink;
 
-// Plays a cue on the default audio output. Opening reads the whole file
-// (readCueFile) and checks it before anything is handed to the audio system,
-// so a missing, empty, cut-short or foreign file simply stays silent. Once a
-// cue has played to its end, its stream is released, so the sound device can
-// sleep. The calls wait on the audio server: run them off the window's
-// thread (ThreadedMediaControl).
-class AudioOutputMediaControl final : public MediaControl
+// Plays a cue on the default audio output. The file is read and checked
+// before anything is handed to the audio system. Once a cue has played to
+// its end, its stream is released, so the sound device can sleep. The calls
+// wait on the audio server: run them off the window's thread
+// (ThreadedMediaControl).
+class AudioOutputMediaControl final : public CueFileMediaControl
 {
 public:
     // How long after its last sample a cue's stream is kept: the output
@@ -32,13 +27,9 @@ public:
 
     void stop() override;
     void close() override;
-    void setFileName(const QString &name) override;
-    void open() override;
     void sound() override;
 
 private:
-    QString fileName;
-    std::optional<WavSound> cue;
     std::unique_ptr<QBuffer> samples;
     std::unique_ptr<QAudioSink> sink;
     QTimer release;

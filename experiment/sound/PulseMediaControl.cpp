@@ -40,16 +40,6 @@ void PulseMediaControl::close()
     cue.reset();
 }
 
-void PulseMediaControl::setFileName(const QString &name)
-{
-    fileName = name;
-}
-
-void PulseMediaControl::open()
-{
-    cue = readCueFile(fileName);
-}
-
 void PulseMediaControl::sound()
 {
     if (!cue || !loop)
