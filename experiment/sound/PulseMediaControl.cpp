@@ -6,6 +6,10 @@ using namespace std::chrono;
 
 namespace {
 
+// The longest the thread waits for the server at a time; a command handed
+// to the thread meanwhile waits as long.
+constexpr milliseconds Slice{10};
+
 // One turn of the loop: waits for the server at most `longest`, then runs
 // what has come in.
 void turn(pa_mainloop *loop, microseconds longest)

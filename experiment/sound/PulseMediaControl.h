@@ -25,7 +25,6 @@ class PulseMediaControl final : public CueFileMediaControl
 {
 public:
     static constexpr std::chrono::milliseconds StartPatience = ThreadedMediaControl::DefaultPatience;
-    static constexpr std::chrono::milliseconds Slice{10};
 
     PulseMediaControl();
     ~PulseMediaControl() override;
