@@ -3,7 +3,7 @@
 #ifdef Q_OS_WIN
 #include "WaveOutMediaControl.h"
 #else
-#include "AudioOutputMediaControl.h"
+#include "PulseMediaControl.h"
 #endif
 
 std::unique_ptr<MediaControl> makeCueOutput()
@@ -11,6 +11,6 @@ std::unique_ptr<MediaControl> makeCueOutput()
 #ifdef Q_OS_WIN
     return std::make_unique<WaveOutMediaControl>();
 #else
-    return std::make_unique<AudioOutputMediaControl>();
+    return std::make_unique<PulseMediaControl>();
 #endif
 }

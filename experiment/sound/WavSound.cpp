@@ -1,5 +1,8 @@
 #include "WavSound.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QtEndian>
 
 namespace {
@@ -73,4 +76,15 @@ std::optional<WavSound> readWav(const QByteArray &file)
         at = body + declared + (declared % 2);
     }
     return std::nullopt;
+}
+
+std::optional<WavSound> readCueFile(const QString &fileName)
+{
+    const QFileInfo info(QDir::current(), fileName);
+    if (!info.isFile() || info.size() > MaxCueBytes)
+        return std::nullopt;
+    QFile file(info.absoluteFilePath());
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return readWav(file.read(MaxCueBytes));
 }

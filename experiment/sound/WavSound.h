@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 
 #include <optional>
 
@@ -18,3 +19,10 @@ struct WavSound {
 // that is cut short or a file without a single whole frame is no sound.
 // Data shorter than its header claims is played as far as it goes.
 std::optional<WavSound> readWav(const QByteArray &file);
+
+// A cue is a short sound: larger files are not read.
+inline constexpr qint64 MaxCueBytes = 8 * 1024 * 1024;
+
+// Reads the WAV file of that name in the working directory. A missing,
+// unreadable or oversized file is no sound, as is anything readWav refuses.
+std::optional<WavSound> readCueFile(const QString &fileName);

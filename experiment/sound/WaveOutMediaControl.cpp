@@ -1,6 +1,5 @@
 #include "WaveOutMediaControl.h"
 
-#include "CueFile.h"
 #include "CueOutput.h"
 
 #include <qt_windows.h>
@@ -92,16 +91,6 @@ void WaveOutMediaControl::close()
     release.stop();
     cue.reset();
     device.reset();
-}
-
-void WaveOutMediaControl::setFileName(const QString &name)
-{
-    fileName = name;
-}
-
-void WaveOutMediaControl::open()
-{
-    cue = readCueFile(fileName);
 }
 
 void WaveOutMediaControl::sound()

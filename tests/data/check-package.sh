@@ -17,7 +17,7 @@ fail() { echo "FAIL: $*"; exit 1; }
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for needed in libqt6widgets6 libqt6multimedia6 libqt6gui6 libc6 fonts-horai-umefont; do
+for needed in libqt6widgets6 libpulse0 libqt6gui6 libc6 fonts-horai-umefont; do
     grep -q "$needed" <<<"$depends" || fail "Depends lacks $needed"
 done
 
