@@ -21,4 +21,4 @@ set(CPACK_NSIS_MUI_UNIICON ${ZERUBINO_WINDOWS_ICON})
 set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
 # A 64-bit installer: the default 32-bit stub needs the 32-bit subsystem,
 # which a 64-bit-only Windows (or Wine) may not have.
-set(CPACK_NSIS_EXECUTABLE_PRE_ARGUMENTS "-XTarget amd64-unicode")
+set(CPACK_NSIS_DEFINES "Target amd64-unicode")

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds the Windows installer from a finished build and installs it silently
-# into a Wine prefix of its own, on a virtual display with a window manager;
-# starts the program through its Start-menu shortcut, throws once by hand,
-# ends it through the exit question, and uninstalls it silently, leaving
-# nothing behind.
+# into a Wine prefix of its own, on a virtual display with a window manager
+# and beside a PulseAudio server of its own; starts the program through its
+# Start-menu shortcut, hears 初期化's cue, throws once by hand, ends it
+# through the exit question, and uninstalls it silently, leaving nothing
+# behind.
 #   tests/windows/check-installer.sh BUILD_DIR
 set -euo pipefail
 build=$1
@@ -29,17 +30,30 @@ pids+=($!)
 sleep 1
 openbox >/dev/null 2>&1 &
 pids+=($!)
+# Wine plays through the server that PULSE_SERVER names.
+export XDG_RUNTIME_DIR=$work/pulse PULSE_SERVER=unix:$work/pulse/native
+mkdir -p "$XDG_RUNTIME_DIR"
+HOME=$XDG_RUNTIME_DIR pulseaudio --daemonize=no --exit-idle-time=-1 --system=false -n --use-pid-file=no \
+    -L 'module-null-sink sink_name=nul' -L "module-native-protocol-unix socket=$work/pulse/native" \
+    -L module-always-sink >/dev/null 2>&1 &
+pids+=($!)
+for _ in $(seq 50); do
+    [ -S "$work/pulse/native" ] && break
+    sleep 0.1
+done
 wineboot --init >/dev/null 2>&1
 
 timeout 120 wine "$installer" /S >/dev/null 2>&1 || fail "the silent install failed"
 programs="$WINEPREFIX/drive_c/Program Files/Zerubino"
-menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Zerubino"
+menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/ゼルビノ"
 for file in zerubino.exe pinpon.wav endpinpon.wav qt.conf translations/qtbase_ja.qm \
     platforms/qwindows.dll licenses/LGPL-3.0.txt Uninstall.exe; do
     [ -f "$programs/$file" ] || fail "the install lacks $file"
 done
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Zerubino'
-wine reg query "$uninstall_key" /v DisplayName 2>/dev/null | grep -q 'ゼルビノ' || fail "no entry in Apps & features"
+# Exported, the key is UTF-16 whatever the console's code page.
+wine reg export "$uninstall_key" "Z:$work/entry.reg" /y >/dev/null 2>&1 || fail "no entry in Apps & features"
+iconv -f UTF-16 -t UTF-8 "$work/entry.reg" | grep -q '"DisplayName"="ゼルビノ"' || fail "Apps & features does not name ゼルビノ"
 shortcut="$menu/ゼルビノ.lnk"
 [ -f "$shortcut" ] || fail "no Start-menu shortcut ゼルビノ"
 
@@ -49,6 +63,19 @@ window=$(timeout 60 xdotool search --sync --onlyvisible --name '^ ゼルビノ$'
     fail "the experiment window did not appear"
 sleep 2
 click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep "$3"; }
+
+# The loudest sample of what the null sink played while 初期化 was pressed.
+parec -d nul.monitor --format=s16le --rate=44100 --channels=1 --latency-msec=20 >"$work/cue.raw" 2>/dev/null &
+recorder=$!
+for _ in $(seq 50); do
+    [ "$(stat -c %s "$work/cue.raw")" -lt 8820 ] || break # recording for 0.1 s
+    sleep 0.1
+done
+click 496 12 2 # 初期化
+kill "$recorder"
+peak=$(od -An -v -td2 -w2 "$work/cue.raw" | awk '{ v = $1 < 0 ? -$1 : $1; if (v > m) m = v } END { print m + 0 }')
+[ "$peak" -gt 3000 ] || fail "初期化's cue was not heard (peak $peak)"
+
 count() { import -window "$window" -crop 105x25+200+336 "$work/count-$1.png"; }
 count before
 click 400 352 1 # さいころ投げる
