@@ -13,6 +13,10 @@ foreach(runtime libstdc++-6.dll libwinpthread-1.dll)
     list(APPEND ZERUBINO_WINDOWS_DLL_DIRS ${folder})
 endforeach()
 
+# Qt's translations are the same files on every platform: the host's.
+find_file(ZERUBINO_QT_JAPANESE_TEXTS qtbase_ja.qm PATHS ${QT_HOST_PATH}/share/qt6/translations
+          NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+
 # zerubino_windows_icon(<ico> <png>...): an .ico of the menu entry's PNGs;
 # the largest is stored as PNG, as Windows expects of a 256-pixel icon.
 function(zerubino_windows_icon ico)
@@ -31,9 +35,6 @@ function(zerubino_deploy_windows_runtime target)
         platforms $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin>
         styles $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin>)
 
-    # Qt's translations are the same files on every platform: the host's.
-    find_file(ZERUBINO_QT_JAPANESE_TEXTS qtbase_ja.qm PATHS ${QT_HOST_PATH}/share/qt6/translations
-              NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH REQUIRED)
     install(FILES ${ZERUBINO_QT_JAPANESE_TEXTS} DESTINATION translations)
     install(FILES ${PROJECT_SOURCE_DIR}/app/windows/qt.conf DESTINATION .)
     install(FILES /usr/share/common-licenses/LGPL-3 RENAME LGPL-3.0.txt DESTINATION licenses)

@@ -12,3 +12,9 @@ set(ZERUBINO_TEST_FONTS /usr/share/fonts/truetype/horai-umefont)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/wine-run.in ${CMAKE_BINARY_DIR}/wine-run @ONLY
                FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-run)
+
+# Beside the test programs, as beside the installed program: a qt.conf that
+# finds the plugins in Windows' Qt and the Japanese texts in the build.
+file(WRITE ${CMAKE_BINARY_DIR}/qt.conf
+     "[Paths]\nPrefix = Z:${QT6_INSTALL_PREFIX}\nTranslations = Z:${CMAKE_BINARY_DIR}/translations\n")
+file(COPY ${ZERUBINO_QT_JAPANESE_TEXTS} DESTINATION ${CMAKE_BINARY_DIR}/translations)
