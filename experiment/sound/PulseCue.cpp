@@ -37,7 +37,7 @@ constexpr pa_usec_t Latency = 100'000;
 
 PulseCue::PulseCue(pa_mainloop_api *loop, const WavSound &sound, Clock::time_point startBy)
     : samples(sound.samples)
-    , spec{sampleFormatOf(sound.encoding), uint32_t(sound.sampleRate), uint8_t(sound.channels)}
+    , format{sampleFormatOf(sound.encoding), uint32_t(sound.sampleRate), uint8_t(sound.channels)}
     , deadline(startBy)
     , context(pa_context_new(loop, QCoreApplication::applicationName().toUtf8().constData()))
 {
@@ -77,7 +77,7 @@ bool PulseCue::advanceStream(Clock::time_point now)
         return PA_STREAM_IS_GOOD(state);
     if (!playing) {
         playing = true;
-        deadline = now + microseconds(pa_bytes_to_usec(uint64_t(samples.size()), &spec)) + CueReleaseDelay;
+        deadline = now + microseconds(pa_bytes_to_usec(uint64_t(samples.size()), &format)) + CueReleaseDelay;
     }
     feed();
     return true;
@@ -86,11 +86,11 @@ bool PulseCue::advanceStream(Clock::time_point now)
 bool PulseCue::openStream()
 {
     pa_channel_map channels;
-    pa_channel_map_init_extend(&channels, spec.channels, PA_CHANNEL_MAP_DEFAULT);
-    stream = pa_stream_new(context, "cue", &spec, &channels);
+    pa_channel_map_init_extend(&channels, format.channels, PA_CHANNEL_MAP_DEFAULT);
+    stream = pa_stream_new(context, "cue", &format, &channels);
     if (!stream)
         return false;
-    const auto latency = uint32_t(pa_usec_to_bytes(Latency, &spec));
+    const auto latency = uint32_t(pa_usec_to_bytes(Latency, &format));
     const pa_buffer_attr buffer{uint32_t(-1), latency, uint32_t(-1), uint32_t(-1), uint32_t(-1)};
     return pa_stream_connect_playback(stream, nullptr, &buffer, PA_STREAM_ADJUST_LATENCY, nullptr, nullptr) == 0;
 }
@@ -99,7 +99,7 @@ void PulseCue::feed()
 {
     const size_t wanted = pa_stream_writable_size(stream);
     const auto left = size_t(samples.size() - written);
-    const size_t frame = pa_frame_size(&spec);
+    const size_t frame = pa_frame_size(&format);
     const size_t bytes = wanted == size_t(-1) ? 0 : std::min(wanted, left) / frame * frame;
     if (bytes == 0 || pa_stream_write(stream, samples.constData() + written, bytes, nullptr, 0, PA_SEEK_RELATIVE) != 0)
         return;

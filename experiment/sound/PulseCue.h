@@ -36,7 +36,7 @@ private:
     void feed();
 
     const QByteArray samples;
-    const pa_sample_spec spec;
+    const pa_sample_spec format;
     Clock::time_point deadline;
     pa_context *context = nullptr;
     pa_stream *stream = nullptr;
