@@ -16,7 +16,15 @@ std::unique_ptr<QMessageBox> MessageBoxExitQuestion::create(QWidget *parent)
     return box;
 }
 
-bool MessageBoxExitQuestion::ask(QWidget *parent)
+void MessageBoxExitQuestion::ask(QWidget *parent, Answer answered)
 {
-    return create(parent)->exec() == QMessageBox::Yes;
+    auto box = create(parent);
+#ifdef Q_OS_WASM
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(box.get(), &QMessageBox::finished, box.get(),
+                     [answered = std::move(answered)](int button) { answered(button == QMessageBox::Yes); });
+    box.release()->open();
+#else
+    answered(box->exec() == QMessageBox::Yes);
+#endif
 }
