@@ -51,7 +51,7 @@ void placeBeside(QWidget &window, const QWidget &neighbour, QPoint design)
 // Shows a window, or brings it back to the front, and makes it the active one.
 void bringForward(QWidget &window)
 {
-    window.show();
+    WindowPlacement::show(window);
     window.raise();
     window.activateWindow();
 }

@@ -57,6 +57,11 @@ private:
 
 } // namespace
 
+void WindowPlacement::show(QWidget &window)
+{
+    window.setVisible(true);
+}
+
 void WindowPlacement::place(QWidget &window, const Rule &rule)
 {
     // The platform window, whose frame some platforms know before showing.
