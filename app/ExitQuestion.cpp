@@ -3,6 +3,7 @@
 #include "DesignFont.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 using namespace Qt::StringLiterals;
 
@@ -23,7 +24,11 @@ void MessageBoxExitQuestion::ask(QWidget *parent, Answer answered)
     box->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(box.get(), &QMessageBox::finished, box.get(),
                      [answered = std::move(answered)](int button) { answered(button == QMessageBox::Yes); });
-    box.release()->open();
+    QMessageBox *shown = box.release();
+    shown->open();
+    // The page's own focus handling leaves the keyboard on the last button;
+    // Enter must take the default, Yes.
+    shown->defaultButton()->setFocus();
 #else
     answered(box->exec() == QMessageBox::Yes);
 #endif

@@ -9,26 +9,42 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace {
-
-// Time enough to close a cue's stream on a server that answers.
-constexpr std::chrono::milliseconds SoundReleaseTime{500};
-
-} // namespace
-
 RealSeams::RealSeams()
     : random(QRandomGenerator::system()->generate64())
+#ifdef Q_OS_WASM
+    , media(makeCueOutput())
+#else
     , media(makeCueOutput)
+#endif
 {
+}
+
+#ifdef Q_OS_WASM
+ProgramSeams RealSeams::seams()
+{
+    return {clock, random, *media, timers, exitQuestion};
+}
+
+// A page's program never returns from its event loop.
+void RealSeams::releaseSound(int)
+{
+}
+#else
+ProgramSeams RealSeams::seams()
+{
+    return {clock, random, media, timers, exitQuestion};
 }
 
 void RealSeams::releaseSound(int exitStatus)
 {
+    // Time enough to close a cue's stream on a server that answers.
+    constexpr std::chrono::milliseconds SoundReleaseTime{500};
     if (media.shutDown(SoundReleaseTime))
         return;
     std::fflush(nullptr);
     std::_Exit(exitStatus);
 }
+#endif
 
 void prepareApplication(QApplication &app)
 {
