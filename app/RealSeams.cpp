@@ -4,6 +4,7 @@
 #include "JapaneseQtTexts.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QRandomGenerator>
 
 #include <cstdio>
@@ -53,5 +54,8 @@ void prepareApplication(QApplication &app)
     // The program ends by its exit button or by closing the experiment
     // window, never because the graph window closed while the other was hidden.
     QApplication::setQuitOnLastWindowClosed(false);
+    // Every window carries the program's icon, the experiment window's;
+    // without one the browser's frames show Qt's.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.bmp")));
     installJapaneseQtTexts(app);
 }
