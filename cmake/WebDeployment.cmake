@@ -34,6 +34,9 @@ endfunction()
 # zerubino_deploy_web_page(<target>): installs the page around the program.
 function(zerubino_deploy_web_page target captionFace)
     set(web ${PROJECT_SOURCE_DIR}/app/web)
+    # The download is the program: its code optimized for size, with the
+    # smaller allocator (a few thousand small blocks are all it asks for).
+    target_link_options(${target} PRIVATE -Oz -sMALLOC=emmalloc)
     set(built $<TARGET_FILE_DIR:${target}>)
     set(page ${CMAKE_CURRENT_BINARY_DIR}/page)
     get_filename_component(texts ${ZERUBINO_QT_JAPANESE_TEXTS} DIRECTORY)

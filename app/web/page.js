@@ -78,14 +78,18 @@ function styleCaptions() {
     shadow.appendChild(style);
 }
 
+// Only once the program runs: the service worker fetches every file again,
+// which must not slow the first start.
+function keepForOffline() {
+    if ('serviceWorker' in navigator && window.isSecureContext)
+        navigator.serviceWorker.register('service-worker.js').catch(() => {});
+}
+
 async function start() {
     if (typeof WebAssembly !== 'object' || !WebAssembly.compileStreaming) {
         say('このブラウザーでは ゼルビノ を動かせません。Chrome、Edge、Safari などの新しいブラウザーで開いてください。');
         return;
     }
-    if ('serviceWorker' in navigator && window.isSecureContext)
-        navigator.serviceWorker.register('service-worker.js').catch(() => {});
-
     say('ゼルビノを読み込んでいます…', { showProgress: true });
     const cues = fetchCues();
     let module;
@@ -106,9 +110,12 @@ async function start() {
                 module: Promise.resolve(module),
                 entryFunction: window.zerubino_entry,
                 containerElements: [screenElement],
+                // The program's own faces only, never the device's.
+                localFonts: { requestPermission: false, familiesCollection: 'NoFontFamilies' },
                 onLoaded: () => {
                     notice.hidden = true;
                     styleCaptions();
+                    keepForOffline();
                 },
                 onExit: exit => end(exit.crashed ? 'ゼルビノが止まりました。' : 'ゼルビノは終了しました。'),
             },

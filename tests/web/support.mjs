@@ -14,10 +14,12 @@ const Types = {
 };
 
 // Serves a folder as a plain static web server does, compressed where the
-// browser asks for it. Every request is noted; close() takes the network
-// away, as a dropped school Wi-Fi does.
+// browser asks for it (once per file, as a server's precompressed files are).
+// Every request is noted; close() takes the network away, as a dropped
+// school Wi-Fi does.
 export async function serveFolder(folder) {
     const requests = [];
+    const compressed = new Map();
     const server = createServer(async (request, response) => {
         requests.push(request.url);
         const name = decodeURIComponent(new URL(request.url, 'http://host').pathname).replace(/\/$/, '/index.html');
@@ -28,7 +30,9 @@ export async function serveFolder(folder) {
             let body = await readFile(file);
             const headers = { 'Content-Type': Types[path.extname(file)] ?? 'application/octet-stream' };
             if (/\bgzip\b/.test(request.headers['accept-encoding'] ?? '')) {
-                body = gzipSync(body);
+                if (!compressed.has(file))
+                    compressed.set(file, gzipSync(body));
+                body = compressed.get(file);
                 headers['Content-Encoding'] = 'gzip';
             }
             response.writeHead(200, headers).end(body);
