@@ -9,7 +9,7 @@ import path from 'node:path';
 import { gzipSync } from 'node:zlib';
 import { Buttons, enableScreenReader, launchChromium, pointIn, serveFolder, waitForWindow } from '../tests/web/support.mjs';
 
-const STARTS = 7;
+const STARTS = 9;
 const build = path.resolve(process.argv[2] ?? 'build/web');
 const zip = readdirSync(build).find(name => /^zerubino-.*-web\.zip$/.test(name));
 const unpacked = mkdtempSync(path.join(tmpdir(), 'zerubino-bench-'));
@@ -56,28 +56,40 @@ async function rendererMemory(browser) {
     return largest;
 }
 
-async function measureStarts(folder, { warm }) {
-    const server = await serveFolder(folder);
-    const times = [];
-    let memory = 0;
-    for (let i = 0; i < STARTS; ++i) {
-        const browser = await launchChromium();
-        const context = await browser.newContext({ viewport: { width: 1024, height: 768 } });
-        await context.addInitScript(firstPaintProbe);
-        const page = await context.newPage();
-        let time = await firstPaint(page, server.url);
-        if (warm) {
-            // The service worker has kept the files and took the page over.
-            await page.waitForFunction(() => navigator.serviceWorker.controller !== null, null, { timeout: 60000 });
-            time = await firstPaint(page, server.url);
-        }
-        times.push(time);
-        await page.waitForTimeout(500);
-        memory = Math.max(memory, await rendererMemory(browser));
-        await browser.close();
+// One start in a fresh browser: the first paint, cold or warm from the
+// service worker, and the renderer's memory after it.
+async function start(url, { warm }) {
+    const browser = await launchChromium();
+    const context = await browser.newContext({ viewport: { width: 1024, height: 768 } });
+    await context.addInitScript(firstPaintProbe);
+    const page = await context.newPage();
+    let time = await firstPaint(page, url);
+    if (warm) {
+        // The service worker has kept the files and took the page over.
+        await page.waitForFunction(() => navigator.serviceWorker.controller !== null, null, { timeout: 60000 });
+        time = await firstPaint(page, url);
     }
-    await server.close();
-    return { time: median(times), memory };
+    await page.waitForTimeout(500);
+    const memory = await rendererMemory(browser);
+    await browser.close();
+    return { time, memory };
+}
+
+// The pages' starts alternate, so that whatever else the machine does
+// weighs on both alike.
+async function measureStarts() {
+    const program = await serveFolder(programFolder);
+    const baseline = await serveFolder(baselineFolder);
+    const runs = { baseline: [], cold: [], warm: [] };
+    for (let i = 0; i < STARTS; ++i) {
+        runs.baseline.push(await start(baseline.url, { warm: false }));
+        runs.cold.push(await start(program.url, { warm: false }));
+        runs.warm.push(await start(program.url, { warm: true }));
+    }
+    await program.close();
+    await baseline.close();
+    const medians = list => ({ time: median(list.map(r => r.time)), memory: median(list.map(r => r.memory)) });
+    return { baseline: medians(runs.baseline), cold: medians(runs.cold), warm: medians(runs.warm) };
 }
 
 // 自　動 until the 100th throw, timed by the count label's own changes.
@@ -113,9 +125,7 @@ const programSizes = sizes(programFolder, programFiles);
 const baselineSizes = sizes(baselineFolder, ['index.html', 'bench_baseline.js', 'bench_baseline.wasm', 'qtloader.js']);
 const total = list => list.reduce((sum, f) => ({ raw: sum.raw + f.raw, gzip: sum.gzip + f.gzip }), { raw: 0, gzip: 0 });
 
-const baselineCold = await measureStarts(baselineFolder, { warm: false });
-const programCold = await measureStarts(programFolder, { warm: false });
-const programWarm = await measureStarts(programFolder, { warm: true });
+const { baseline: baselineCold, cold: programCold, warm: programWarm } = await measureStarts();
 const run = await cadence();
 
 const program = total(programSizes);

@@ -1,5 +1,5 @@
 // Takes the README's screenshots of the browser build in headless Chromium,
-// on a 1024 x 768 page at device pixel ratio 1 and 2: the experiment window
+// on a Chromebook's 1366 x 768 page at device pixel ratio 1 and 2: the experiment window
 // after a few seconds of an automatic run with the help window beside it,
 // the graph of that run, the exit question, and the page once the program
 // has ended. Needs the page's zip (cpack --preset web) and tests/web's npm
@@ -21,7 +21,7 @@ mkdirSync(out, { recursive: true });
 const server = await serveFolder(path.join(unpacked, readdirSync(unpacked)[0]));
 const browser = await launchChromium();
 for (const ratio of [1, 2]) {
-    const context = await browser.newContext({ viewport: { width: 1024, height: 768 }, deviceScaleFactor: ratio });
+    const context = await browser.newContext({ viewport: { width: 1366, height: 768 }, deviceScaleFactor: ratio });
     const page = await openProgram(context, server.url);
     const shoot = name => page.screenshot({ path: path.join(out, `${name}-${ratio}.png`) });
     await click(page, 'auto');
