@@ -37,7 +37,6 @@ BrandingText 'ゼルビノ ${PROJECT_VERSION}'")
 # after a byte-order mark.
 set(CPACK_NSIS_MUI_HEADERIMAGE ${PROJECT_SOURCE_DIR}/app/windows/installer-header.bmp)
 set(CPACK_NSIS_MUI_WELCOMEFINISHPAGE_BITMAP ${PROJECT_SOURCE_DIR}/app/windows/installer-welcome.bmp)
-set(CPACK_NSIS_MUI_UNWELCOMEFINISHPAGE_BITMAP ${CPACK_NSIS_MUI_WELCOMEFINISHPAGE_BITMAP})
 file(READ ${PROJECT_SOURCE_DIR}/LICENSE licence)
 string(ASCII 239 187 191 byte_order_mark)
 set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_BINARY_DIR}/installer-licence.txt)
