@@ -30,6 +30,13 @@ bool ActivationTracker::eventFilter(QObject *watched, QEvent *event)
         if (handlers.contains(watched) && static_cast<QWidget *>(watched)->isVisible())
             activate(static_cast<QWidget *>(watched));
         break;
+    case QEvent::Show:
+        // A platform may make a window active before it is shown (the
+        // browser makes its first window active when it is made): then no
+        // report follows the showing.
+        if (handlers.contains(watched) && static_cast<QWidget *>(watched)->isActiveWindow())
+            activate(static_cast<QWidget *>(watched));
+        break;
     case QEvent::Hide:
         if (handlers.contains(watched))
             forgetHidden(static_cast<QWidget *>(watched));

@@ -3,6 +3,7 @@
 #include "DesignFont.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 using namespace Qt::StringLiterals;
 
@@ -16,7 +17,19 @@ std::unique_ptr<QMessageBox> MessageBoxExitQuestion::create(QWidget *parent)
     return box;
 }
 
-bool MessageBoxExitQuestion::ask(QWidget *parent)
+void MessageBoxExitQuestion::ask(QWidget *parent, Answer answered)
 {
-    return create(parent)->exec() == QMessageBox::Yes;
+    auto box = create(parent);
+#ifdef Q_OS_WASM
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(box.get(), &QMessageBox::finished, box.get(),
+                     [answered = std::move(answered)](int button) { answered(button == QMessageBox::Yes); });
+    QMessageBox *shown = box.release();
+    shown->open();
+    // The page's own focus handling leaves the keyboard on the last button;
+    // Enter must take the default, Yes.
+    shown->defaultButton()->setFocus();
+#else
+    answered(box->exec() == QMessageBox::Yes);
+#endif
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 
 class QMessageBox;
@@ -10,15 +11,18 @@ class ExitQuestion
 {
 public:
     virtual ~ExitQuestion() = default;
-    // True when the user answers Yes; waits for the answer.
-    virtual bool ask(QWidget *parent) = 0;
+    using Answer = std::function<void(bool yes)>;
+    // Calls answered(true) when the user answers Yes.
+    virtual void ask(QWidget *parent, Answer answered) = 0;
 };
 
 // The real question: a modal Yes/No message box, Yes the default, no icon.
+// The desktop waits for the answer. A browser page cannot wait, so there
+// the box is opened and answers when it closes.
 class MessageBoxExitQuestion final : public ExitQuestion
 {
 public:
-    bool ask(QWidget *parent) override;
+    void ask(QWidget *parent, Answer answered) override;
 
     static std::unique_ptr<QMessageBox> create(QWidget *parent);
 };

@@ -9,10 +9,14 @@ using namespace Qt::StringLiterals;
 
 void installJapaneseQtTexts(QCoreApplication &app)
 {
+    // Qt's own folder on a desktop; a program that brings the texts itself
+    // (in the browser, where Qt has no folder) has them in its resources.
     auto *translator = new QTranslator(&app);
-    if (translator->load(QLocale(QLocale::Japanese), u"qtbase"_s, u"_"_s,
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(translator);
-    else
-        delete translator;
+    for (const QString &folder : {QLibraryInfo::path(QLibraryInfo::TranslationsPath), u":/translations"_s}) {
+        if (translator->load(QLocale(QLocale::Japanese), u"qtbase"_s, u"_"_s, folder)) {
+            QCoreApplication::installTranslator(translator);
+            return;
+        }
+    }
+    delete translator;
 }

@@ -1,5 +1,7 @@
 #include "Program.h"
 
+#include "WindowPlacement.h"
+
 Program::Program(const ProgramSeams &seams)
     : window(seams.timers)
     , record(window)
@@ -15,6 +17,6 @@ Program::Program(const ProgramSeams &seams)
 
 void Program::start()
 {
-    window.show();
+    WindowPlacement::show(window);
     window.activateWindow();
 }

@@ -1,6 +1,7 @@
 #include "ProgramWindows.h"
 
 #include "ActivationTracker.h"
+#include "ApplicationEnd.h"
 #include "ExitQuestion.h"
 #include "ExperimentLayout.h"
 #include "ExperimentWindow.h"
@@ -9,9 +10,10 @@
 #include "ScreenPlacement.h"
 #include "WindowPlacement.h"
 
-#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
+
+#include <utility>
 
 namespace {
 
@@ -49,7 +51,7 @@ void placeBeside(QWidget &window, const QWidget &neighbour, QPoint design)
 // Shows a window, or brings it back to the front, and makes it the active one.
 void bringForward(QWidget &window)
 {
-    window.show();
+    WindowPlacement::show(window);
     window.raise();
     window.activateWindow();
 }
@@ -110,9 +112,9 @@ void ProgramWindows::showHelpWindow()
     bringForward(*helpWindow);
 }
 
-bool ProgramWindows::confirmExit()
+void ProgramWindows::confirmExit(Answer answered)
 {
-    return exitQuestion.ask(&experimentWindow);
+    exitQuestion.ask(&experimentWindow, std::move(answered));
 }
 
 void ProgramWindows::endProgram()
@@ -122,7 +124,7 @@ void ProgramWindows::endProgram()
     if (helpWindow)
         helpWindow->hide();
     experimentWindow.hide();
-    QCoreApplication::quit();
+    endApplication();
 }
 
 void ProgramWindows::showExperimentWindow()

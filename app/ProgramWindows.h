@@ -27,7 +27,7 @@ public:
     void hideExperimentWindow() override;
     void showGraphWindow() override;
     void showHelpWindow() override;
-    bool confirmExit() override;
+    void confirmExit(Answer answered) override;
     void endProgram() override;
 
 private:

@@ -5,7 +5,13 @@
 #include "Program.h"
 #include "QtTimerFactory.h"
 #include "SystemTimeOfDayClock.h"
+#ifdef Q_OS_WASM
+#include "MediaControl.h"
+
+#include <memory>
+#else
 #include "ThreadedMediaControl.h"
+#endif
 
 class QApplication;
 
@@ -13,7 +19,7 @@ class QApplication;
 struct RealSeams {
     RealSeams();
 
-    ProgramSeams seams() { return {clock, random, media, timers, exitQuestion}; }
+    ProgramSeams seams();
 
     // Lets the cue thread release the sound device once the program is
     // over. Where the sound server holds that thread, the process ends here
@@ -22,7 +28,12 @@ struct RealSeams {
 
     SystemTimeOfDayClock clock;
     MixingRandomGenerator random;
+#ifdef Q_OS_WASM
+    // A page has no threads, and the browser's audio never waits.
+    const std::unique_ptr<MediaControl> media;
+#else
     ThreadedMediaControl media;
+#endif
     QtTimerFactory timers;
     MessageBoxExitQuestion exitQuestion;
 };

@@ -57,8 +57,17 @@ private:
 
 } // namespace
 
+void WindowPlacement::show(QWidget &window)
+{
+    window.setVisible(true);
+}
+
 void WindowPlacement::place(QWidget &window, const Rule &rule)
 {
+    // The windows keep their design size: a frame offers no maximizing.
+    // Desktops leave it out for a fixed size themselves, the browser not.
+    window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     // The platform window, whose frame some platforms know before showing.
     window.winId();
     const QMargins frame = frameOf(window);

@@ -19,4 +19,8 @@ using Rule = std::function<QRect(const QMargins &frame)>;
 
 void place(QWidget &window, const Rule &rule);
 
+// Shows a window at the size and place it was given. A plain show() makes
+// every window full screen on a platform that prefers that (the browser).
+void show(QWidget &window);
+
 } // namespace WindowPlacement

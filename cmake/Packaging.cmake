@@ -9,6 +9,8 @@ faces is odd, with a graph of the relative frequency beside the
 theoretical value 1/4.")
 if(WIN32)
     include(cmake/WindowsPackage.cmake)
+elseif(EMSCRIPTEN)
+    include(cmake/WebPackage.cmake)
 else()
     include(cmake/DebianPackage.cmake)
 endif()

@@ -83,7 +83,8 @@ def png(pixels):
             + chunk(b'IDAT', zlib.compress(raw, 9)) + chunk(b'IEND', b''))
 
 
-ICON_SIZES = (32, 48, 64, 128, 256)
+# The desktop's sizes, and the web app's 192 and 512.
+ICON_SIZES = (32, 48, 64, 128, 192, 256, 512)
 PANEL = (226, 238, 250)
 
 

@@ -171,6 +171,8 @@ void ExperimentController::Command7_Click()
 void ExperimentController::Command4_Click()
 {
     cues.PlayCue(CueFiles::Farewell);
-    if (windows.confirmExit())
-        windows.endProgram();
+    windows.confirmExit([this](bool yes) {
+        if (yes)
+            windows.endProgram();
+    });
 }

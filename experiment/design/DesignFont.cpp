@@ -1,5 +1,7 @@
 #include "DesignFont.h"
 
+#include <QDirIterator>
+#include <QFontDatabase>
 #include <QStringList>
 
 using namespace Qt::StringLiterals;
@@ -14,6 +16,10 @@ constexpr int UserInterfacePixelSize = 12;
 void registerSubstitutes()
 {
     static const bool registered = [] {
+        // Where the program brings the faces itself (in the browser, which
+        // has none of them), they are known before any text is drawn.
+        for (QDirIterator faces(u":/fonts"_s, QDir::Files); faces.hasNext();)
+            QFontDatabase::addApplicationFont(faces.next());
         // Windows in another language knows the design face by its English
         // name; elsewhere faces made to the same metrics stand in, and where
         // those are not installed, other Japanese faces.

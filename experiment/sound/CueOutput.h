@@ -10,6 +10,6 @@
 inline constexpr std::chrono::milliseconds CueReleaseDelay{300};
 
 // The player of cues on the sound system of the platform the program runs
-// on. Its calls may wait on that system: run it off the window's thread
-// (ThreadedMediaControl).
+// on. On the desktop its calls may wait on that system: run it off the
+// window's thread (ThreadedMediaControl). The browser's audio never waits.
 std::unique_ptr<MediaControl> makeCueOutput();

@@ -8,6 +8,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <optional>
+
 using namespace Qt::StringLiterals;
 
 class ExitQuestionTest : public QObject
@@ -53,7 +55,10 @@ private slots:
             QTest::keyClick(box, Qt::Key(key));
         });
         MessageBoxExitQuestion question;
-        QCOMPARE(question.ask(nullptr), yes);
+        std::optional<bool> answer;
+        question.ask(nullptr, [&answer](bool answeredYes) { answer = answeredYes; });
+        QTRY_VERIFY(answer.has_value());
+        QCOMPARE(*answer, yes);
     }
 };
 

@@ -17,10 +17,10 @@ public:
     void hideExperimentWindow() override { log.append(QStringLiteral("hide experiment window")); }
     void showGraphWindow() override { log.append(QStringLiteral("show graph window")); }
     void showHelpWindow() override { log.append(QStringLiteral("show help window")); }
-    bool confirmExit() override
+    void confirmExit(Answer answered) override
     {
         log.append(QStringLiteral("ask exit question"));
-        return answerYes;
+        answered(answerYes);
     }
     void endProgram() override { log.append(QStringLiteral("end program")); }
 

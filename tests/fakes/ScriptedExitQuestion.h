@@ -6,10 +6,10 @@
 class ScriptedExitQuestion final : public ExitQuestion
 {
 public:
-    bool ask(QWidget *) override
+    void ask(QWidget *, Answer answered) override
     {
         ++asked;
-        return answerYes;
+        answered(answerYes);
     }
 
     bool answerYes = false;

@@ -1,3 +1,4 @@
+#include "WavFloats.h"
 #include "WavSound.h"
 
 #include <QDataStream>
@@ -112,6 +113,40 @@ private slots:
     {
         QFETCH(QByteArray, file);
         QVERIFY(!readWav(file));
+    }
+
+    // The browser takes its cues as floats, one list per channel: the
+    // extremes of every encoding land at -1 and just below 1, and the
+    // channels of a frame are not mixed up.
+    void samplesBecomeFloatsPerChannel_data()
+    {
+        QTest::addColumn<WavSound::Encoding>("encoding");
+        QTest::addColumn<QByteArray>("frames"); // two stereo frames: (lowest, zero), (highest, zero)
+        const auto bytes = [](std::initializer_list<int> values) {
+            QByteArray out;
+            for (int value : values)
+                out.append(char(value));
+            return out;
+        };
+        QTest::newRow("8-bit") << WavSound::Encoding::UnsignedInt8 << bytes({0x00, 0x80, 0xff, 0x80});
+        QTest::newRow("16-bit") << WavSound::Encoding::SignedInt16
+                                << bytes({0x00, 0x80, 0, 0, 0xff, 0x7f, 0, 0});
+        QTest::newRow("32-bit") << WavSound::Encoding::SignedInt32
+                                << bytes({0, 0, 0, 0x80, 0, 0, 0, 0, 0xff, 0xff, 0xff, 0x7f, 0, 0, 0, 0});
+        QTest::newRow("float") << WavSound::Encoding::Float32
+                               << bytes({0, 0, 0x80, 0xbf, 0, 0, 0, 0, 0, 0, 0x80, 0x3f, 0, 0, 0, 0});
+    }
+
+    void samplesBecomeFloatsPerChannel()
+    {
+        QFETCH(WavSound::Encoding, encoding);
+        QFETCH(QByteArray, frames);
+        const QList<QList<float>> channels = channelsAsFloats({44100, 2, encoding, frames});
+        QCOMPARE(channels.size(), 2);
+        QCOMPARE(channels[0].size(), 2);
+        QCOMPARE(channels[0][0], -1.0f);
+        QVERIFY2(channels[0][1] > 0.99f && channels[0][1] <= 1.0f, qPrintable(QString::number(channels[0][1])));
+        QCOMPARE(channels[1], QList<float>({0.0f, 0.0f}));
     }
 };
 

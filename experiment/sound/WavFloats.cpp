@@ -1,0 +1,53 @@
+#include "WavFloats.h"
+
+#include <QtEndian>
+
+namespace {
+
+int bytesPerSample(WavSound::Encoding encoding)
+{
+    switch (encoding) {
+    case WavSound::Encoding::UnsignedInt8:
+        return 1;
+    case WavSound::Encoding::SignedInt16:
+        return 2;
+    case WavSound::Encoding::SignedInt32:
+    case WavSound::Encoding::Float32:
+        return 4;
+    }
+    return 1;
+}
+
+float sampleAt(const char *at, WavSound::Encoding encoding)
+{
+    switch (encoding) {
+    case WavSound::Encoding::UnsignedInt8:
+        return (float(quint8(*at)) - 128.0f) / 128.0f;
+    case WavSound::Encoding::SignedInt16:
+        return float(qFromLittleEndian<qint16>(at)) / 32768.0f;
+    case WavSound::Encoding::SignedInt32:
+        return float(double(qFromLittleEndian<qint32>(at)) / 2147483648.0);
+    case WavSound::Encoding::Float32:
+        return qFromLittleEndian<float>(at);
+    }
+    return 0.0f;
+}
+
+} // namespace
+
+QList<QList<float>> channelsAsFloats(const WavSound &sound)
+{
+    const int sampleBytes = bytesPerSample(sound.encoding);
+    const qsizetype frames = sound.samples.size() / (sampleBytes * sound.channels);
+    QList<QList<float>> channels(sound.channels);
+    for (QList<float> &channel : channels)
+        channel.reserve(frames);
+    const char *at = sound.samples.constData();
+    for (qsizetype frame = 0; frame < frames; ++frame) {
+        for (QList<float> &channel : channels) {
+            channel.append(sampleAt(at, sound.encoding));
+            at += sampleBytes;
+        }
+    }
+    return channels;
+}

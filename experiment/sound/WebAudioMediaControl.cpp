@@ -1,0 +1,98 @@
+#include "WebAudioMediaControl.h"
+
+#include "WavFloats.h"
+
+#include <emscripten.h>
+
+// The page's audio lives in Module.zerubinoCues: one context, the source of
+// the cue that sounds, and the number of the latest cue, which a stop or a
+// newer cue raises, so that a cue still waiting for the audio to resume
+// never sounds after them.
+EM_JS(void, zerubinoStopCue, (), {
+    const cues = Module.zerubinoCues;
+    if (!cues)
+        return;
+    ++cues.latest;
+    if (cues.source) {
+        try {
+            cues.source.stop();
+        } catch (e) {
+        }
+        cues.source = null;
+    }
+});
+
+EM_JS(void, zerubinoSoundCue, (const float *const *channels, int channelCount, int frames, int rate, int patienceMs), {
+    if (!Module.zerubinoCues)
+        Module.zerubinoCues = {context: null, source: null, latest: 0};
+    const cues = Module.zerubinoCues;
+    const cue = ++cues.latest;
+    try {
+        const AudioContext = globalThis.AudioContext || globalThis.webkitAudioContext;
+        if (!cues.context)
+            cues.context = new AudioContext();
+        const context = cues.context;
+        const buffer = context.createBuffer(channelCount, frames, rate);
+        for (let c = 0; c < channelCount; ++c) {
+            const first = HEAPU32[(channels >> 2) + c] >> 2;
+            buffer.getChannelData(c).set(HEAPF32.subarray(first, first + frames));
+        }
+        const askedAt = performance.now();
+        const start = () => {
+            if (cue !== cues.latest || performance.now() - askedAt > patienceMs)
+                return;
+            const source = context.createBufferSource();
+            source.buffer = buffer;
+            source.connect(context.destination);
+            source.onended = () => {
+                if (cues.source !== source)
+                    return;
+                cues.source = null;
+                context.suspend().catch(() => {});
+            };
+            cues.source = source;
+            source.start();
+        };
+        if (context.state === 'running')
+            start();
+        else
+            context.resume().then(start, () => {});
+    } catch (e) {
+        // A browser without audio, or one that refuses this sound: silence.
+    }
+});
+
+namespace {
+
+// As on the desktop: a cue that cannot start within 2 s of its click stays
+// silent rather than sounding long after its button.
+constexpr int PatienceMs = 2000;
+
+} // namespace
+
+WebAudioMediaControl::~WebAudioMediaControl()
+{
+    zerubinoStopCue();
+}
+
+void WebAudioMediaControl::stop()
+{
+    zerubinoStopCue();
+}
+
+void WebAudioMediaControl::close()
+{
+    cue.reset();
+}
+
+void WebAudioMediaControl::sound()
+{
+    if (!cue)
+        return;
+    const QList<QList<float>> channels = channelsAsFloats(*cue);
+    QList<const float *> starts;
+    for (const QList<float> &channel : channels)
+        starts.append(channel.constData());
+    zerubinoSoundCue(starts.constData(), int(starts.size()), int(channels.first().size()), cue->sampleRate,
+                     PatienceMs);
+}

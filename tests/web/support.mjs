@@ -1,0 +1,130 @@
+// What the page's test, its screenshots and its benchmark share: a web
+// server of their own on 127.0.0.1, Debian's Chromium, and the windows of
+// the program as they lie on the page.
+import { createServer } from 'node:http';
+import { readFile } from 'node:fs/promises';
+import { gzipSync } from 'node:zlib';
+import path from 'node:path';
+import { chromium } from 'playwright-core';
+
+const Types = {
+    '.html': 'text/html; charset=utf-8', '.js': 'text/javascript; charset=utf-8', '.css': 'text/css',
+    '.wasm': 'application/wasm', '.png': 'image/png', '.wav': 'audio/wav', '.ttf': 'font/ttf',
+    '.webmanifest': 'application/manifest+json',
+};
+
+// Serves a folder as a plain static web server does, compressed where the
+// browser asks for it. Every request is noted; close() takes the network
+// away, as a dropped school Wi-Fi does.
+export async function serveFolder(folder) {
+    const requests = [];
+    const server = createServer(async (request, response) => {
+        requests.push(request.url);
+        const name = decodeURIComponent(new URL(request.url, 'http://host').pathname).replace(/\/$/, '/index.html');
+        const file = path.join(folder, path.normalize(name));
+        try {
+            if (!file.startsWith(folder))
+                throw new Error('outside');
+            let body = await readFile(file);
+            const headers = { 'Content-Type': Types[path.extname(file)] ?? 'application/octet-stream' };
+            if (/\bgzip\b/.test(request.headers['accept-encoding'] ?? '')) {
+                body = gzipSync(body);
+                headers['Content-Encoding'] = 'gzip';
+            }
+            response.writeHead(200, headers).end(body);
+        } catch {
+            response.writeHead(404).end();
+        }
+    });
+    await new Promise(resolve => server.listen(0, '127.0.0.1', resolve));
+    return {
+        url: `http://127.0.0.1:${server.address().port}/`,
+        requests,
+        close: () => new Promise(resolve => { server.closeAllConnections(); server.close(resolve); }),
+    };
+}
+
+// Chromium as this machine runs it: headless, without the calls home that
+// its closed network refuses.
+export function launchChromium() {
+    return chromium.launch({
+        executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium',
+        args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
+               '--disable-component-update', '--disable-sync', '--autoplay-policy=no-user-gesture-required'],
+    });
+}
+
+// Opens the page and waits until the program has shown its experiment window.
+export async function openProgram(context, url) {
+    const page = await context.newPage();
+    await page.goto(url);
+    await waitForWindow(page, 'ゼルビノ');
+    return page;
+}
+
+// The client areas of the program's windows on the page, by caption.
+export function windowsOnPage(page) {
+    return page.evaluate(() => {
+        const shadow = document.getElementById('qt-shadow-container')?.shadowRoot;
+        if (!shadow)
+            return [];
+        return [...shadow.querySelectorAll('.qt-window')].filter(w => w.style.display !== 'none').map(w => {
+            const client = w.querySelector('.qt-window-contents').getBoundingClientRect();
+            return { caption: w.querySelector('.window-name')?.textContent.trim() ?? '',
+                     x: client.x, y: client.y, width: client.width, height: client.height };
+        });
+    });
+}
+
+export async function waitForWindow(page, caption, { gone = false } = {}) {
+    for (const started = Date.now(); Date.now() - started < 30000;) {
+        const shown = (await windowsOnPage(page)).some(w => w.caption === caption);
+        if (shown !== gone)
+            return;
+        await page.waitForTimeout(50);
+    }
+    throw new Error(`the window "${caption}" did not ${gone ? 'go' : 'appear'}`);
+}
+
+// A point of a window's client area, in the design's pixels, on the page.
+export async function pointIn(page, caption, x, y) {
+    // The exit question shares the experiment window's caption: the larger.
+    const window = (await windowsOnPage(page)).filter(w => w.caption === caption)
+        .sort((a, b) => b.width * b.height - a.width * a.height)[0];
+    if (!window)
+        throw new Error(`no window "${caption}"`);
+    return { x: window.x + x, y: window.y + y };
+}
+
+// The centres of the buttons a test presses, in their windows' pixels.
+export const Buttons = {
+    exit: ['ゼルビノ', 28, 12], help: ['ゼルビノ', 436, 12], reset: ['ゼルビノ', 492, 12],
+    throwDice: ['ゼルビノ', 400, 352], stopDice: ['ゼルビノ', 400, 392],
+    graph: ['ゼルビノ', 100, 444], auto: ['ゼルビノ', 248, 444], stopAuto: ['ゼルビノ', 392, 444],
+    closeHelp: ['ゼルビノ＿ヘルプ（設問と操作方法）', 532, 12], closeGraph: ['グラフ', 616, 12],
+};
+
+export async function click(page, button) {
+    const point = await pointIn(page, ...Buttons[button]);
+    await page.mouse.click(point.x, point.y);
+}
+
+// The screen reader's view of the experiment window's counters; Qt builds
+// it once a screen reader asks, by the button it hides in each window.
+export async function counters(page) {
+    return page.evaluate(() => {
+        const shadow = document.getElementById('qt-shadow-container').shadowRoot;
+        const text = description => shadow.querySelector(`textarea[aria-description="${description}"]`)?.textContent;
+        return { count: text('実験回数'), odd: text('積が奇数の回数'), ratio: text('積が奇数の割合') };
+    });
+}
+
+export async function enableScreenReader(page) {
+    await page.evaluate(() => {
+        const shadow = document.getElementById('qt-shadow-container').shadowRoot;
+        shadow.querySelectorAll('.qt-window-a11y-container button').forEach(button => {
+            if (button.textContent === 'Enable Screen Reader')
+                button.click();
+        });
+    });
+}

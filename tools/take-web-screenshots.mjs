@@ -1,0 +1,50 @@
+// Takes the README's screenshots of the browser build in headless Chromium,
+// on a 1024 x 768 page at device pixel ratio 1 and 2: the experiment window
+// after a few seconds of an automatic run with the help window beside it,
+// the graph of that run, the exit question, and the page once the program
+// has ended. Needs the page's zip (cpack --preset web) and tests/web's npm
+// packages.
+//   node tools/take-web-screenshots.mjs [BUILD_DIR]      (default build/web)
+import { execFileSync } from 'node:child_process';
+import { mkdirSync, mkdtempSync, readdirSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import path from 'node:path';
+import { click, launchChromium, openProgram, serveFolder, waitForWindow } from '../tests/web/support.mjs';
+
+const build = path.resolve(process.argv[2] ?? 'build/web');
+const zip = readdirSync(build).find(name => /^zerubino-.*-web\.zip$/.test(name));
+const unpacked = mkdtempSync(path.join(tmpdir(), 'zerubino-shots-'));
+execFileSync('unzip', ['-q', path.join(build, zip), '-d', unpacked]);
+const out = path.resolve(path.dirname(new URL(import.meta.url).pathname), '../docs/screenshots/web');
+mkdirSync(out, { recursive: true });
+
+const server = await serveFolder(path.join(unpacked, readdirSync(unpacked)[0]));
+const browser = await launchChromium();
+for (const ratio of [1, 2]) {
+    const context = await browser.newContext({ viewport: { width: 1024, height: 768 }, deviceScaleFactor: ratio });
+    const page = await openProgram(context, server.url);
+    const shoot = name => page.screenshot({ path: path.join(out, `${name}-${ratio}.png`) });
+    await click(page, 'auto');
+    await page.waitForTimeout(4000);
+    await click(page, 'stopAuto');
+    await click(page, 'help');
+    await waitForWindow(page, 'ゼルビノ＿ヘルプ（設問と操作方法）');
+    await page.waitForTimeout(500);
+    await shoot('experiment-and-help');
+    await click(page, 'closeHelp');
+    await click(page, 'graph');
+    await waitForWindow(page, 'グラフ');
+    await page.waitForTimeout(500);
+    await shoot('graph');
+    await click(page, 'closeGraph');
+    await waitForWindow(page, 'ゼルビノ');
+    await click(page, 'exit');
+    await page.waitForTimeout(800);
+    await shoot('exit-question');
+    await page.keyboard.press('Enter');
+    await page.getByText('ゼルビノは終了しました。').waitFor();
+    await shoot('ended');
+    await context.close();
+}
+await browser.close();
+await server.close();
