@@ -131,6 +131,8 @@ private slots:
         QTest::newRow("8-bit") << WavSound::Encoding::UnsignedInt8 << bytes({0x00, 0x80, 0xff, 0x80});
         QTest::newRow("16-bit") << WavSound::Encoding::SignedInt16
                                 << bytes({0x00, 0x80, 0, 0, 0xff, 0x7f, 0, 0});
+        QTest::newRow("24-bit") << WavSound::Encoding::SignedInt24
+                                << bytes({0, 0, 0x80, 0, 0, 0, 0xff, 0xff, 0x7f, 0, 0, 0});
         QTest::newRow("32-bit") << WavSound::Encoding::SignedInt32
                                 << bytes({0, 0, 0, 0x80, 0, 0, 0, 0, 0xff, 0xff, 0xff, 0x7f, 0, 0, 0, 0});
         QTest::newRow("float") << WavSound::Encoding::Float32
