@@ -20,5 +20,29 @@ set(CPACK_NSIS_MUI_ICON ${ZERUBINO_WINDOWS_ICON})
 set(CPACK_NSIS_MUI_UNIICON ${ZERUBINO_WINDOWS_ICON})
 set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
 # A 64-bit installer: the default 32-bit stub needs the 32-bit subsystem,
-# which a 64-bit-only Windows (or Wine) may not have.
-set(CPACK_NSIS_DEFINES "Target amd64-unicode")
+# which a 64-bit-only Windows (or Wine) may not have. The licence page only
+# informs: the GPL need not be accepted to install or run the program. The
+# branding line is set here, as CPack's own setting always trims it, which
+# makensis refuses outside Windows. (Single quotes: CPack passes double
+# ones on unescaped.)
+set(CPACK_NSIS_DEFINES "Target amd64-unicode
+!define MUI_HEADERIMAGE_RIGHT
+!define MUI_LICENSEPAGE_BUTTON $(^NextBtn)
+!define MUI_LICENSEPAGE_TEXT_BOTTOM '使うだけなら、この許諾書に同意する必要はありません。'
+BrandingText 'ゼルビノ ${PROJECT_VERSION}'")
+
+# Every page is the program's own: its name and version at the foot, its
+# pictures (drawn from its icon by tools/draw-pictures.py) and its licence,
+# headed by what the licence allows; NSIS reads a text file as UTF-8 only
+# after a byte-order mark.
+set(CPACK_NSIS_MUI_HEADERIMAGE ${PROJECT_SOURCE_DIR}/app/windows/installer-header.bmp)
+set(CPACK_NSIS_MUI_WELCOMEFINISHPAGE_BITMAP ${PROJECT_SOURCE_DIR}/app/windows/installer-welcome.bmp)
+file(READ ${PROJECT_SOURCE_DIR}/LICENSE licence)
+string(ASCII 239 187 191 byte_order_mark)
+set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_BINARY_DIR}/installer-licence.txt)
+file(WRITE ${CPACK_RESOURCE_FILE_LICENSE} "${byte_order_mark}\
+ゼルビノは自由なソフトウェアです。GNU一般公衆利用許諾書（第３版以降）のもとで、\
+だれでも使い、複製し、改変し、再配布できます。\n\n${licence}")
+# Apps & features has the uninstaller: no English "Uninstall" shortcut
+# beside ゼルビノ in the Start menu (the template always makes one).
+set(CPACK_NSIS_EXTRA_INSTALL_COMMANDS "Delete '$SMPROGRAMS\\$STARTMENU_FOLDER\\Uninstall.lnk'")

@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
-"""Draws the die faces and the window icon as uncompressed 24-bit BMPs, and
-the same icon at the desktop's sizes as PNGs.
+"""Draws the die faces and the window icon as uncompressed 24-bit BMPs, the
+same icon at the desktop's sizes as PNGs, and the Windows installer's
+pictures around it as BMPs, the format its pages take.
 
 Every pixel is placed by hand-written rules, so running this again yields the
 same files byte for byte:  tools/draw-pictures.py
@@ -84,6 +85,23 @@ def png(pixels):
 
 # The desktop's sizes, and the web app's 192 and 512.
 ICON_SIZES = (32, 48, 64, 128, 192, 256, 512)
+PANEL = (226, 238, 250)
+
+
+def framed(width, height, background, inner, left, top):
+    """`inner` placed at (left, top) on a plain picture."""
+    pixels = [[background] * width for _ in range(height)]
+    for y, row in enumerate(inner):
+        pixels[top + y][left:left + len(row)] = row
+    return pixels
+
+
+# The installer's header (150 x 57, right of its page titles) and the side
+# of its welcome and finish pages (164 x 314).
+INSTALLER = {
+    'installer-header.bmp': framed(150, 57, WHITE, icon(48), 96, 4),
+    'installer-welcome.bmp': framed(164, 314, PANEL, icon(128), 18, 48),
+}
 
 
 def main(top):
@@ -97,6 +115,10 @@ def main(top):
     icons.mkdir(parents=True, exist_ok=True)
     for size in ICON_SIZES:
         (icons / f'{size}.png').write_bytes(png(icon(size)))
+
+    windows = Path(top) / 'app' / 'windows'
+    for name, pixels in INSTALLER.items():
+        (windows / name).write_bytes(bmp(pixels))
 
 
 if __name__ == '__main__':

@@ -20,6 +20,8 @@ pa_sample_format_t sampleFormatOf(WavSound::Encoding encoding)
         return PA_SAMPLE_U8;
     case WavSound::Encoding::SignedInt16:
         return PA_SAMPLE_S16LE;
+    case WavSound::Encoding::SignedInt24:
+        return PA_SAMPLE_S24LE;
     case WavSound::Encoding::SignedInt32:
         return PA_SAMPLE_S32LE;
     case WavSound::Encoding::Float32:

@@ -11,6 +11,8 @@ int bytesPerSample(WavSound::Encoding encoding)
         return 1;
     case WavSound::Encoding::SignedInt16:
         return 2;
+    case WavSound::Encoding::SignedInt24:
+        return 3;
     case WavSound::Encoding::SignedInt32:
     case WavSound::Encoding::Float32:
         return 4;
@@ -25,6 +27,11 @@ float sampleAt(const char *at, WavSound::Encoding encoding)
         return (float(quint8(*at)) - 128.0f) / 128.0f;
     case WavSound::Encoding::SignedInt16:
         return float(qFromLittleEndian<qint16>(at)) / 32768.0f;
+    case WavSound::Encoding::SignedInt24: {
+        const auto byte = [at](int i) { return qint32(quint8(at[i])); };
+        const qint32 unsignedValue = byte(0) | byte(1) << 8 | byte(2) << 16;
+        return float(unsignedValue >= 0x800000 ? unsignedValue - 0x1000000 : unsignedValue) / 8388608.0f;
+    }
     case WavSound::Encoding::SignedInt32:
         return float(double(qFromLittleEndian<qint32>(at)) / 2147483648.0);
     case WavSound::Encoding::Float32:

@@ -27,6 +27,8 @@ std::optional<WavSound::Encoding> encodingOf(quint16 format, quint16 bits)
         return WavSound::Encoding::UnsignedInt8;
     if (format == FormatPcm && bits == 16)
         return WavSound::Encoding::SignedInt16;
+    if (format == FormatPcm && bits == 24)
+        return WavSound::Encoding::SignedInt24;
     if (format == FormatPcm && bits == 32)
         return WavSound::Encoding::SignedInt32;
     if (format == FormatFloat && bits == 32)

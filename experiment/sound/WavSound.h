@@ -7,7 +7,7 @@
 
 // The samples of a WAV file and how to play them.
 struct WavSound {
-    enum class Encoding { UnsignedInt8, SignedInt16, SignedInt32, Float32 };
+    enum class Encoding { UnsignedInt8, SignedInt16, SignedInt24, SignedInt32, Float32 };
 
     int sampleRate = 0;
     int channels = 0;

@@ -17,6 +17,8 @@ WORD bitsPerSample(WavSound::Encoding encoding)
         return 8;
     case WavSound::Encoding::SignedInt16:
         return 16;
+    case WavSound::Encoding::SignedInt24:
+        return 24;
     case WavSound::Encoding::SignedInt32:
     case WavSound::Encoding::Float32:
         return 32;
@@ -25,7 +27,7 @@ WORD bitsPerSample(WavSound::Encoding encoding)
 }
 
 // The format as the wave output is told it; the extensible form says what
-// the plain one cannot (more than two channels, 32-bit integers).
+// the plain one cannot (more than two channels, integers wider than 16 bits).
 WAVEFORMATEXTENSIBLE waveFormatOf(const WavSound &cue)
 {
     const bool isFloat = cue.encoding == WavSound::Encoding::Float32;

@@ -32,11 +32,12 @@ constexpr int ClickAfterMilliseconds = 100;
 // What the way through the server may add to or take from a cue's length.
 constexpr double LengthTolerance = 0.04;
 
-void writeCue(const QString &name, int hz)
+void writeCue(const QString &name, int hz, int bits = 16)
 {
     QFile file(name);
     QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(monoWav16(PulseServer::Rate, sineTone(PulseServer::Rate, hz, CueMilliseconds, Loudness)));
+    const QByteArray pcm = sineTone(PulseServer::Rate, hz, CueMilliseconds, Loudness);
+    file.write(bits == 24 ? monoWav(PulseServer::Rate, 24, widenedTo24Bits(pcm)) : monoWav16(PulseServer::Rate, pcm));
 }
 
 // How many threads or open descriptors the process has.
@@ -163,8 +164,18 @@ private slots:
         sound.reset();
     }
 
+    void resetAndHelpCuesSoundAsLongAsTheirFile_data()
+    {
+        QTest::addColumn<int>("bits");
+        // 16-bit last: the tests after this one play that file.
+        QTest::newRow("24-bit") << 24;
+        QTest::newRow("16-bit") << 16;
+    }
+
     void resetAndHelpCuesSoundAsLongAsTheirFile()
     {
+        QFETCH(int, bits);
+        writeCue(u"pinpon.wav"_s, ResetAndHelpHz, bits);
         expectResetHeard("the first cue");
 
         const QByteArray help = recordWhile([this] {

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the Debian package from a finished build, then checks what it holds
-# and that the unpacked program starts and keeps running.
+# Builds the Debian package from a finished build, then checks it with
+# lintian, what it holds, that its debug information lies apart, and that
+# the unpacked program starts and keeps running.
 #   tests/data/check-package.sh BUILD_DIR
 set -euo pipefail
 build=$1
@@ -15,6 +16,11 @@ deb=$(echo "$work"/out/zerubino_*.deb)
 
 fail() { echo "FAIL: $*"; exit 1; }
 
+# No error and no warning, but for the address, which waits for the
+# project's real one (in the control file and in the changelog).
+lintian --fail-on error,warning --suppress-tags bogus-mail-host,bogus-mail-host-in-debian-changelog "$deb" ||
+    fail "lintian finds fault with the package"
+
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 for needed in libqt6widgets6 libpulse0 libqt6gui6 libc6 fonts-horai-umefont; do
@@ -28,10 +34,15 @@ for file in \
     usr/share/metainfo/net.zerubino.Zerubino.metainfo.xml \
     usr/share/icons/hicolor/{32x32,48x48,64x64,128x128,256x256}/apps/net.zerubino.Zerubino.png \
     usr/share/zerubino/pinpon.wav \
-    usr/share/zerubino/endpinpon.wav; do
+    usr/share/zerubino/endpinpon.wav \
+    usr/share/man/ja/man1/zerubino.1.gz; do
     [ -f "$work/root/$file" ] || fail "the package lacks /$file"
 done
 [ -x "$work/root/usr/bin/zerubino" ] || fail "/usr/bin/zerubino is not executable"
+# The debug information of that very build is in the -dbgsym package.
+build_id=$(readelf -n "$work/root/usr/bin/zerubino" | sed -n 's/.*Build ID: //p')
+dpkg-deb -c "$work"/out/zerubino-dbgsym_*.ddeb | grep -q "usr/lib/debug/.build-id/${build_id:0:2}/${build_id:2}.debug$" ||
+    fail "no debug information for build $build_id in the -dbgsym package"
 grep -qx 'Path=/usr/share/zerubino' "$work/root/usr/share/applications/net.zerubino.Zerubino.desktop" ||
     fail "the menu entry does not start the program beside its cues"
 

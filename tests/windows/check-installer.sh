@@ -24,6 +24,8 @@ fail() { echo "FAIL: $*"; exit 1; }
 cpack --config "$build/CPackConfig.cmake" -G NSIS -B "$work/out" >"$work/cpack.log" 2>&1 ||
     { cat "$work/cpack.log"; fail "cpack could not build the installer"; }
 installer=$(echo "$work"/out/zerubino-*-win64.exe)
+# The licence page shows the program's licence, never CPack's placeholder.
+! grep -q GenericLicense "$work"/out/_CPack_Packages/*/NSIS/project.nsi || fail "the licence page is CPack's placeholder"
 
 Xvfb "$DISPLAY" -screen 0 1280x1024x24 >/dev/null 2>&1 &
 pids+=($!)
@@ -47,7 +49,7 @@ timeout 120 wine "$installer" /S >/dev/null 2>&1 || fail "the silent install fai
 programs="$WINEPREFIX/drive_c/Program Files/Zerubino"
 menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/ゼルビノ"
 for file in zerubino.exe pinpon.wav endpinpon.wav qt.conf translations/qtbase_ja.qm \
-    platforms/qwindows.dll licenses/LGPL-3.0.txt Uninstall.exe; do
+    platforms/qwindows.dll licenses/LGPL-3.0.txt licenses/GPL-3.0.txt licenses/zerubino.txt Uninstall.exe; do
     [ -f "$programs/$file" ] || fail "the install lacks $file"
 done
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Zerubino'
@@ -56,6 +58,8 @@ wine reg export "$uninstall_key" "Z:$work/entry.reg" /y >/dev/null 2>&1 || fail 
 iconv -f UTF-16 -t UTF-8 "$work/entry.reg" | grep -q '"DisplayName"="ゼルビノ"' || fail "Apps & features does not name ゼルビノ"
 shortcut="$menu/ゼルビノ.lnk"
 [ -f "$shortcut" ] || fail "no Start-menu shortcut ゼルビノ"
+# Only that one: the uninstaller is in Apps & features, not an English shortcut.
+[ "$(ls "$menu")" = ゼルビノ.lnk ] || fail "the Start-menu folder holds more than ゼルビノ: $(ls "$menu")"
 
 # The shortcut starts the program in its own folder, beside its cues.
 wine start /unix "$shortcut" >/dev/null 2>&1

@@ -60,6 +60,10 @@ private slots:
                                       << 400;
         QTest::newRow("32-bit float") << riff(format(3, 1, 48000, 32) + chunk("data", samples)) << Float32 << 1
                                       << 400;
+        QTest::newRow("24-bit mono") << riff(format(1, 1, 44100, 24) + chunk("data", samples.left(399))) << SignedInt24
+                                     << 1 << 399;
+        QTest::newRow("24-bit stereo, extensible") << riff(format(0xfffe, 2, 48000, 24, 1) + chunk("data", samples))
+                                                   << SignedInt24 << 2 << 396;
         QTest::newRow("extensible PCM") << riff(format(0xfffe, 2, 44100, 16, 1) + chunk("data", samples))
                                         << SignedInt16 << 2 << 400;
         QTest::newRow("other chunks are skipped")
@@ -97,7 +101,8 @@ private slots:
         QTest::newRow("no samples at all") << riff(format(1, 1, 11025, 16) + chunk("data", {}));
         QTest::newRow("not a WAVE") << QByteArray("RIFF\x10\0\0\0AVI LIST", 16);
         QTest::newRow("compressed (ADPCM)") << riff(format(2, 1, 11025, 4) + chunk("data", samples));
-        QTest::newRow("24-bit") << riff(format(1, 1, 11025, 24) + chunk("data", samples));
+        QTest::newRow("24-bit float") << riff(format(3, 1, 11025, 24) + chunk("data", samples));
+        QTest::newRow("24-bit, less than a frame") << riff(format(1, 2, 11025, 24) + chunk("data", "abcd"));
         QTest::newRow("no channels") << riff(format(1, 0, 11025, 16) + chunk("data", samples));
         QTest::newRow("data before format") << riff(chunk("data", samples) + format(1, 1, 11025, 16));
         QTest::newRow("random bytes") << QByteArray(4096, '\xa7');
@@ -126,6 +131,8 @@ private slots:
         QTest::newRow("8-bit") << WavSound::Encoding::UnsignedInt8 << bytes({0x00, 0x80, 0xff, 0x80});
         QTest::newRow("16-bit") << WavSound::Encoding::SignedInt16
                                 << bytes({0x00, 0x80, 0, 0, 0xff, 0x7f, 0, 0});
+        QTest::newRow("24-bit") << WavSound::Encoding::SignedInt24
+                                << bytes({0, 0, 0x80, 0, 0, 0, 0xff, 0xff, 0x7f, 0, 0, 0});
         QTest::newRow("32-bit") << WavSound::Encoding::SignedInt32
                                 << bytes({0, 0, 0, 0x80, 0, 0, 0, 0, 0xff, 0xff, 0xff, 0x7f, 0, 0, 0, 0});
         QTest::newRow("float") << WavSound::Encoding::Float32
