@@ -4,22 +4,6 @@
 
 namespace {
 
-int bytesPerSample(WavSound::Encoding encoding)
-{
-    switch (encoding) {
-    case WavSound::Encoding::UnsignedInt8:
-        return 1;
-    case WavSound::Encoding::SignedInt16:
-        return 2;
-    case WavSound::Encoding::SignedInt24:
-        return 3;
-    case WavSound::Encoding::SignedInt32:
-    case WavSound::Encoding::Float32:
-        return 4;
-    }
-    return 1;
-}
-
 float sampleAt(const char *at, WavSound::Encoding encoding)
 {
     switch (encoding) {

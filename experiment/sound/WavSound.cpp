@@ -38,6 +38,22 @@ std::optional<WavSound::Encoding> encodingOf(quint16 format, quint16 bits)
 
 } // namespace
 
+int bytesPerSample(WavSound::Encoding encoding)
+{
+    switch (encoding) {
+    case WavSound::Encoding::UnsignedInt8:
+        return 1;
+    case WavSound::Encoding::SignedInt16:
+        return 2;
+    case WavSound::Encoding::SignedInt24:
+        return 3;
+    case WavSound::Encoding::SignedInt32:
+    case WavSound::Encoding::Float32:
+        return 4;
+    }
+    return 1;
+}
+
 std::optional<WavSound> readWav(const QByteArray &file)
 {
     if (file.size() < 12 || !file.startsWith("RIFF") || file.mid(8, 4) != "WAVE")

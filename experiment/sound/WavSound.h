@@ -15,6 +15,9 @@ struct WavSound {
     QByteArray samples; // whole frames only
 };
 
+// The size of one sample of one channel.
+int bytesPerSample(WavSound::Encoding encoding);
+
 // Reads a RIFF WAVE file of PCM or float samples. Anything else, a header
 // that is cut short or a file without a single whole frame is no sound.
 // Data shorter than its header claims is played as far as it goes.

@@ -10,22 +10,6 @@
 
 namespace {
 
-WORD bitsPerSample(WavSound::Encoding encoding)
-{
-    switch (encoding) {
-    case WavSound::Encoding::UnsignedInt8:
-        return 8;
-    case WavSound::Encoding::SignedInt16:
-        return 16;
-    case WavSound::Encoding::SignedInt24:
-        return 24;
-    case WavSound::Encoding::SignedInt32:
-    case WavSound::Encoding::Float32:
-        return 32;
-    }
-    return 0;
-}
-
 // The format as the wave output is told it; the extensible form says what
 // the plain one cannot (more than two channels, integers wider than 16 bits).
 WAVEFORMATEXTENSIBLE waveFormatOf(const WavSound &cue)
@@ -35,7 +19,7 @@ WAVEFORMATEXTENSIBLE waveFormatOf(const WavSound &cue)
     WAVEFORMATEX &plain = format.Format;
     plain.nChannels = WORD(cue.channels);
     plain.nSamplesPerSec = DWORD(cue.sampleRate);
-    plain.wBitsPerSample = bitsPerSample(cue.encoding);
+    plain.wBitsPerSample = WORD(8 * bytesPerSample(cue.encoding));
     plain.nBlockAlign = WORD(plain.nChannels * plain.wBitsPerSample / 8);
     plain.nAvgBytesPerSec = plain.nSamplesPerSec * plain.nBlockAlign;
     const bool plainIsEnough = cue.channels <= 2 && (isFloat || plain.wBitsPerSample <= 16);
