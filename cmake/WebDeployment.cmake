@@ -45,16 +45,17 @@ function(zerubino_deploy_web_page target captionFace)
     set(served page.js page.css manifest.webmanifest icon-192.png icon-512.png ${target}.js ${target}.wasm
         qtloader.js)
     set(sources ${web}/page.js ${web}/page.css ${web}/manifest.webmanifest
-        ${PROJECT_SOURCE_DIR}/data/icons/192.png ${PROJECT_SOURCE_DIR}/data/icons/512.png
-        ${built}/${target}.js ${built}/${target}.wasm ${built}/qtloader.js)
+        ${PROJECT_SOURCE_DIR}/data/icons/192.png ${PROJECT_SOURCE_DIR}/data/icons/512.png ${captionFace})
     get_filename_component(captionName ${captionFace} NAME)
     list(APPEND served ${captionName})
-    list(APPEND sources ${captionFace})
+    # Qt's link writes the module and its loader beside the program's script;
+    # they are remade whenever the target is.
+    set(linked ${built}/${target}.js ${built}/${target}.wasm ${built}/qtloader.js)
     # The page knows the program's size, for the progress it shows, and the
     # service worker the contents of every file, for its cache's name.
     add_custom_command(OUTPUT ${page}/index.html ${page}/service-worker.js
         COMMAND ${CMAKE_COMMAND} -DWEB=${web} -DPAGE=${page} -DWASM=${built}/${target}.wasm
-                "-DSERVED=${served}" "-DSOURCES=${sources}"
+                "-DSERVED=${served}" "-DSOURCES=${sources};${linked}"
                 -P ${PROJECT_SOURCE_DIR}/cmake/WritePage.cmake
         DEPENDS ${target} ${sources} ${web}/index.html.in ${web}/service-worker.js.in
                 ${PROJECT_SOURCE_DIR}/cmake/WritePage.cmake
@@ -62,7 +63,7 @@ function(zerubino_deploy_web_page target captionFace)
     add_custom_target(${target}_page ALL DEPENDS ${page}/index.html ${page}/service-worker.js)
     install(FILES ${page}/index.html ${page}/service-worker.js ${web}/page.js ${web}/page.css
                   ${web}/manifest.webmanifest ${captionFace}
-                  ${built}/${target}.js ${built}/${target}.wasm ${built}/qtloader.js
+                  ${linked}
             DESTINATION .)
     install(FILES ${PROJECT_SOURCE_DIR}/data/icons/192.png DESTINATION . RENAME icon-192.png)
     install(FILES ${PROJECT_SOURCE_DIR}/data/icons/512.png DESTINATION . RENAME icon-512.png)
