@@ -2,19 +2,15 @@
 // built with the same Qt in the same run, and prints a Markdown table.
 //   node bench/web-benchmark.mjs [BUILD_DIR]      (default build/web)
 // Needs the page's zip (cpack --preset web) and tests/web's npm packages.
-import { execFileSync } from 'node:child_process';
-import { mkdtempSync, readdirSync, readFileSync } from 'node:fs';
-import { tmpdir } from 'node:os';
+import { readdirSync, readFileSync } from 'node:fs';
 import path from 'node:path';
 import { gzipSync } from 'node:zlib';
-import { Buttons, enableScreenReader, launchChromium, pointIn, serveFolder, waitForWindow } from '../tests/web/support.mjs';
+import { Buttons, enableScreenReader, launchChromium, pointIn, serveFolder, unpackDownload, waitForWindow }
+    from '../tests/web/support.mjs';
 
 const STARTS = 9;
 const build = path.resolve(process.argv[2] ?? 'build/web');
-const zip = readdirSync(build).find(name => /^zerubino-.*-web\.zip$/.test(name));
-const unpacked = mkdtempSync(path.join(tmpdir(), 'zerubino-bench-'));
-execFileSync('unzip', ['-q', path.join(build, zip), '-d', unpacked]);
-const programFolder = path.join(unpacked, readdirSync(unpacked)[0]);
+const programFolder = unpackDownload(build);
 const baselineFolder = path.join(build, 'bench');
 
 const median = values => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];

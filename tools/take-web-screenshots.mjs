@@ -5,20 +5,15 @@
 // has ended. Needs the page's zip (cpack --preset web) and tests/web's npm
 // packages.
 //   node tools/take-web-screenshots.mjs [BUILD_DIR]      (default build/web)
-import { execFileSync } from 'node:child_process';
-import { mkdirSync, mkdtempSync, readdirSync } from 'node:fs';
-import { tmpdir } from 'node:os';
+import { mkdirSync } from 'node:fs';
 import path from 'node:path';
-import { click, launchChromium, openProgram, serveFolder, waitForWindow } from '../tests/web/support.mjs';
+import { click, launchChromium, openProgram, serveFolder, unpackDownload, waitForWindow } from '../tests/web/support.mjs';
 
 const build = path.resolve(process.argv[2] ?? 'build/web');
-const zip = readdirSync(build).find(name => /^zerubino-.*-web\.zip$/.test(name));
-const unpacked = mkdtempSync(path.join(tmpdir(), 'zerubino-shots-'));
-execFileSync('unzip', ['-q', path.join(build, zip), '-d', unpacked]);
 const out = path.resolve(path.dirname(new URL(import.meta.url).pathname), '../docs/screenshots/web');
 mkdirSync(out, { recursive: true });
 
-const server = await serveFolder(path.join(unpacked, readdirSync(unpacked)[0]));
+const server = await serveFolder(unpackDownload(build));
 const browser = await launchChromium();
 for (const ratio of [1, 2]) {
     const context = await browser.newContext({ viewport: { width: 1366, height: 768 }, deviceScaleFactor: ratio });

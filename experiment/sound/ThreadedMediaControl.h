@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CueOutput.h"
 #include "MediaControl.h"
 
 #include <QList>
@@ -31,7 +32,7 @@ class ThreadedMediaControl final : public MediaControl
 {
 public:
     using Factory = std::function<std::unique_ptr<MediaControl>()>;
-    static constexpr std::chrono::milliseconds DefaultPatience{2000};
+    static constexpr std::chrono::milliseconds DefaultPatience = CueStartPatience;
     static constexpr std::chrono::milliseconds MaxPatience{16000};
 
     // The control is made, used and destroyed on the worker thread.

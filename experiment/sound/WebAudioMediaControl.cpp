@@ -1,5 +1,6 @@
 #include "WebAudioMediaControl.h"
 
+#include "CueOutput.h"
 #include "WavFloats.h"
 
 #include <emscripten.h>
@@ -62,14 +63,6 @@ EM_JS(void, zerubinoSoundCue, (const float *const *channels, int channelCount, i
     }
 });
 
-namespace {
-
-// As on the desktop: a cue that cannot start within 2 s of its click stays
-// silent rather than sounding long after its button.
-constexpr int PatienceMs = 2000;
-
-} // namespace
-
 WebAudioMediaControl::~WebAudioMediaControl()
 {
     zerubinoStopCue();
@@ -94,5 +87,5 @@ void WebAudioMediaControl::sound()
     for (const QList<float> &channel : channels)
         starts.append(channel.constData());
     zerubinoSoundCue(starts.constData(), int(starts.size()), int(channels.first().size()), cue->sampleRate,
-                     PatienceMs);
+                     int(CueStartPatience.count()));
 }

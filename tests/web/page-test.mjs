@@ -4,17 +4,12 @@
 // nothing comes from another origin and nothing is stored but the program's
 // own files.
 //   node page-test.mjs ZIP
-import { execFileSync } from 'node:child_process';
-import { mkdtempSync, readdirSync } from 'node:fs';
-import { tmpdir } from 'node:os';
-import path from 'node:path';
+import { readdirSync } from 'node:fs';
 import assert from 'node:assert/strict';
-import { Buttons, click, counters, enableScreenReader, launchChromium, openProgram, pointIn, serveFolder, waitForWindow,
-         windowsOnPage } from './support.mjs';
+import { Buttons, click, counters, enableScreenReader, launchChromium, openProgram, pointIn, serveFolder, unpackDownload,
+         waitForWindow, windowsOnPage } from './support.mjs';
 
-const unpacked = mkdtempSync(path.join(tmpdir(), 'zerubino-web-'));
-execFileSync('unzip', ['-q', process.argv[2], '-d', unpacked]);
-const folder = path.join(unpacked, readdirSync(unpacked)[0]);
+const folder = unpackDownload(process.argv[2]);
 
 let passed = 0;
 let failed = 0;

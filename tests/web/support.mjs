@@ -1,8 +1,11 @@
 // What the page's test, its screenshots and its benchmark share: a web
 // server of their own on 127.0.0.1, Debian's Chromium, and the windows of
 // the program as they lie on the page.
+import { execFileSync } from 'node:child_process';
+import { mkdtempSync, readdirSync } from 'node:fs';
 import { createServer } from 'node:http';
 import { readFile } from 'node:fs/promises';
+import { tmpdir } from 'node:os';
 import { gzipSync } from 'node:zlib';
 import path from 'node:path';
 import { chromium } from 'playwright-core';
@@ -12,6 +15,16 @@ const Types = {
     '.wasm': 'application/wasm', '.png': 'image/png', '.wav': 'audio/wav', '.ttf': 'font/ttf',
     '.webmanifest': 'application/manifest+json',
 };
+
+// Unpacks the download a school gets (the zip itself, or the one in a build
+// folder) into a folder of its own, and returns the page's folder inside it.
+export function unpackDownload(zipOrBuild) {
+    const zip = zipOrBuild.endsWith('.zip') ? zipOrBuild
+        : path.join(zipOrBuild, readdirSync(zipOrBuild).find(name => /^zerubino-.*-web\.zip$/.test(name)));
+    const unpacked = mkdtempSync(path.join(tmpdir(), 'zerubino-web-'));
+    execFileSync('unzip', ['-q', zip, '-d', unpacked]);
+    return path.join(unpacked, readdirSync(unpacked)[0]);
+}
 
 // Serves a folder as a plain static web server does, compressed where the
 // browser asks for it (once per file, as a server's precompressed files are).
