@@ -34,6 +34,10 @@ public:
     // Shows the experiment window; its first activation readies it.
     void start();
 
+    // Places the shown windows again on a screen that has changed its size or
+    // scale, as the browser's page does when a tablet is turned.
+    void fitToScreen() { windows.fitToScreen(); }
+
     ExperimentWindow &experimentWindow() { return window; }
     const ExperimentRecord &experimentRecord() const { return record; }
 

@@ -7,6 +7,9 @@
 #include "ExperimentWindow.h"
 #include "GraphWindow.h"
 #include "HelpWindow.h"
+#ifdef Q_OS_WASM
+#include "PageScreen.h"
+#endif
 #include "ScreenPlacement.h"
 #include "WindowPlacement.h"
 
@@ -24,16 +27,20 @@ struct OnScreen {
     ScreenPlacement::Screen screen;
 };
 
-OnScreen onScreen(const QWidget &window, QPoint design, const QScreen &screen)
+// Read when the rule runs, so that a placement again follows a screen that
+// has changed; a screen that has gone leaves the primary one.
+OnScreen onScreen(const QWidget &window, QPoint design, const QPointer<QScreen> &placedOn)
 {
+    const QScreen &screen = placedOn ? *placedOn : *QGuiApplication::primaryScreen();
     const QPoint corner = screen.geometry().topLeft();
     return {QRect(corner + design, window.size()), {screen.availableGeometry(), corner, screen.devicePixelRatio()}};
 }
 
 // The window's client area at its design position, kept on the screen.
-void placeAtDesignPosition(QWidget &window, QPoint design, const QScreen &screen)
+void placeAtDesignPosition(QWidget &window, QPoint design, QScreen &screen)
 {
-    WindowPlacement::place(window, [place = onScreen(window, design, screen)](const QMargins &frame) {
+    WindowPlacement::place(window, [&window, design, placedOn = QPointer(&screen)](const QMargins &frame) {
+        const OnScreen place = onScreen(window, design, placedOn);
         return ScreenPlacement::atDesignPosition(place.designClient, frame, place.screen);
     });
 }
@@ -41,8 +48,9 @@ void placeAtDesignPosition(QWidget &window, QPoint design, const QScreen &screen
 // Beside the neighbour, so as not to cover it, where its screen has room.
 void placeBeside(QWidget &window, const QWidget &neighbour, QPoint design)
 {
-    WindowPlacement::place(window, [&neighbour, place = onScreen(window, design, *neighbour.screen())](
+    WindowPlacement::place(window, [&window, &neighbour, design, placedOn = QPointer(neighbour.screen())](
                                        const QMargins &frame) {
+        const OnScreen place = onScreen(window, design, placedOn);
         return ScreenPlacement::beside(place.designClient.size(), frame, neighbour.frameGeometry(), place.screen)
             .value_or(ScreenPlacement::atDesignPosition(place.designClient, frame, place.screen));
     });
@@ -65,6 +73,12 @@ ProgramWindows::ProgramWindows(ExperimentWindow &experiment, const ExperimentRec
     , exitQuestion(question)
     , activations(tracker)
 {
+#ifdef Q_OS_WASM
+    // The page is the screen: it frames the windows at its scale, and when
+    // it changes size or scale, the windows follow.
+    PageScreen::frameWindows();
+    PageScreen::follow(&experimentWindow, [this] { fitToScreen(); });
+#endif
     placeAtDesignPosition(experimentWindow, ExperimentLayout::ClientPosition, *QGuiApplication::primaryScreen());
     // Closing the experiment window through its frame ends the program,
     // without a cue or a question, also while the help window is hidden.
@@ -125,6 +139,20 @@ void ProgramWindows::endProgram()
         helpWindow->hide();
     experimentWindow.hide();
     endApplication();
+}
+
+void ProgramWindows::fitToScreen()
+{
+    const QList<QWidget *> windows{&experimentWindow, graphWindow.data(), helpWindow.data()};
+    for (QWidget *window : windows) {
+        if (window && window->isVisible())
+            WindowPlacement::placeAgain(*window);
+    }
+    // What the surfaces show, drawn anew in the screen's pixels.
+    if (graphWindow && graphWindow->isVisible())
+        graphWindow->redraw();
+    if (helpWindow && helpWindow->isVisible())
+        helpWindow->showHelpText();
 }
 
 void ProgramWindows::showExperimentWindow()

@@ -30,6 +30,11 @@ public:
     void confirmExit(Answer answered) override;
     void endProgram() override;
 
+    // Places the shown windows again by their rules on a screen that has
+    // changed its size or scale, and redraws their pictures at its pixel
+    // ratio. Nothing is activated, so the experiment is left as it was.
+    void fitToScreen();
+
 private:
     void showExperimentWindow();
 

@@ -25,16 +25,32 @@ QMargins frameOfAnotherWindow(const QWidget &window)
     return {};
 }
 
-// Places the window again once its real frame is known.
-class FrameWatcher final : public QObject
+// The rule a window was last placed by. Where the frame was not known at
+// the placement, it places the window again once the frame is known.
+class PlacementRule final : public QObject
 {
 public:
-    FrameWatcher(QWidget &watched, WindowPlacement::Rule placementRule, const QRect &placedAt)
-        : QObject(&watched)
-        , window(watched)
+    PlacementRule(QWidget &placedWindow, WindowPlacement::Rule placementRule)
+        : QObject(&placedWindow)
+        , window(placedWindow)
         , rule(std::move(placementRule))
-        , placed(placedAt)
     {
+    }
+
+    static PlacementRule *of(const QWidget &placedWindow)
+    {
+        for (QObject *child : placedWindow.children()) {
+            if (auto *placement = dynamic_cast<PlacementRule *>(child))
+                return placement;
+        }
+        return nullptr;
+    }
+
+    QRect clientFor(const QMargins &frame) const { return rule(frame); }
+
+    void placeAgainOnceFramed(const QRect &placedAt)
+    {
+        placedBeforeFraming = placedAt;
         window.installEventFilter(this);
     }
 
@@ -42,9 +58,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (watched == &window && event->type() == QEvent::WindowActivate && !frameOf(window).isNull()) {
-            if (window.geometry() == placed)
+            if (window.geometry() == placedBeforeFraming)
                 window.setGeometry(rule(frameOf(window)));
-            deleteLater();
+            window.removeEventFilter(this);
         }
         return QObject::eventFilter(watched, event);
     }
@@ -52,7 +68,7 @@ protected:
 private:
     QWidget &window;
     const WindowPlacement::Rule rule;
-    const QRect placed;
+    QRect placedBeforeFraming;
 };
 
 } // namespace
@@ -70,13 +86,26 @@ void WindowPlacement::place(QWidget &window, const Rule &rule)
                           | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     // The platform window, whose frame some platforms know before showing.
     window.winId();
-    const QMargins frame = frameOf(window);
-    const QRect client = rule(frame.isNull() ? frameOfAnotherWindow(window) : frame);
-    window.setGeometry(client);
     // Only the latest placement counts.
-    const QObjectList children = window.children();
-    for (QObject *child : children)
-        delete dynamic_cast<FrameWatcher *>(child);
+    delete PlacementRule::of(window);
+    auto *placement = new PlacementRule(window, rule);
+    const QMargins frame = frameOf(window);
+    const QRect client = placement->clientFor(frame.isNull() ? frameOfAnotherWindow(window) : frame);
+    window.setGeometry(client);
     if (frame.isNull())
-        new FrameWatcher(window, rule, client);
+        placement->placeAgainOnceFramed(client);
+}
+
+void WindowPlacement::placeAgain(QWidget &window)
+{
+    const PlacementRule *placement = PlacementRule::of(window);
+    if (!placement)
+        return;
+    const QRect client = placement->clientFor(frameOf(window));
+    window.setGeometry(client);
+    // After a change of scale the widget may still hold this very geometry
+    // while its platform window keeps the size it had in device pixels:
+    // the platform window is given the geometry too.
+    if (QWindow *handle = window.windowHandle())
+        handle->setGeometry(client);
 }

@@ -12,12 +12,17 @@ class QWidget;
 // the window is shown; under X11 it is known only once the window manager has
 // framed the window. There the window is placed with the frame of another of
 // the program's windows, or none, and placed again by the same rule when it
-// is first activated, unless the user has moved it by then.
+// is first activated, unless the user has moved it by then. The window keeps
+// its rule, which reads its screen anew each time it runs.
 namespace WindowPlacement {
 
 using Rule = std::function<QRect(const QMargins &frame)>;
 
 void place(QWidget &window, const Rule &rule);
+
+// Places the window again by the rule it was last placed by, for a screen
+// that has changed its size or scale since; it activates nothing.
+void placeAgain(QWidget &window);
 
 // Shows a window at the size and place it was given. A plain show() makes
 // every window full screen on a platform that prefers that (the browser).

@@ -48,6 +48,12 @@ void GraphWindow::DrawGraph()
     picture->update();
 }
 
+void GraphWindow::redraw()
+{
+    picture->clear();
+    DrawGraph();
+}
+
 void GraphWindow::closeEvent(QCloseEvent *event)
 {
     event->accept();

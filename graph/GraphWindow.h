@@ -23,6 +23,9 @@ public:
 
     // Draws the record's graph over what the surface already shows.
     void DrawGraph();
+    // Draws the graph again on a blank surface: the same picture, in the
+    // pixels of a screen whose scale has changed.
+    void redraw();
 
     const DrawingSurface &surface() const { return *picture; }
 

@@ -1,3 +1,5 @@
+#include "DrawingSurface.h"
+#include "ExperimentStatePrinting.h"
 #include "GraphWindow.h"
 #include "HelpWindow.h"
 #include "ProgramBench.h"
@@ -96,6 +98,38 @@ private slots:
               bench->form1().x(), bench->form1().y(), room ? "yes" : "no");
         if (room)
             QVERIFY(!help->frameGeometry().intersects(experiment));
+    }
+
+    // A page turned with the help window open after a throw, and the windows
+    // left off their places by the change: the refit puts them back by their
+    // rules, redraws the help text, and activates nothing, which would show
+    // face 1 of both dice.
+    void aRefitPlacesTheWindowsAgainAndLeavesTheExperiment()
+    {
+        bench->click(Control::Command7);
+        HelpWindow *help = openWindow<HelpWindow>();
+        QVERIFY(QTest::qWaitForWindowExposed(help));
+        bench->form1().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&bench->form1()));
+        bench->click(Control::Command8);
+        bench->tick(Control::Timer1);
+        bench->tick(Control::Timer2);
+        bench->click(Control::Command2);
+        const QList<int> faces{bench->shownFace(Die::Large), bench->shownFace(Die::Small)};
+        QVERIFY(faces != QList<int>({1, 1}));
+        const QRect experiment = bench->form1().geometry();
+        const QRect placedHelp = help->geometry();
+        bench->form1().move(experiment.topLeft() + QPoint(40, 30));
+        help->move(placedHelp.topLeft() - QPoint(30, 20));
+
+        bench->program.fitToScreen();
+        QCOMPARE(bench->form1().geometry(), experiment);
+        QCOMPARE(help->geometry(), placedHelp);
+        QCOMPARE(QList<int>({bench->shownFace(Die::Large), bench->shownFace(Die::Small)}), faces);
+        QCOMPARE(bench->state(), ExperimentState::Ready);
+        HelpWindow reference;
+        reference.showHelpText();
+        QCOMPARE(help->surface().image(), reference.surface().image());
     }
 };
 

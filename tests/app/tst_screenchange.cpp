@@ -56,6 +56,16 @@ private slots:
         for (int y = 0; y < image.height(); ++y)
             black += image.pixelColor(middle, y) == Qt::black ? 1 : 0;
         QVERIFY2(black >= 2 && black % 2 == 0, qPrintable(QString::number(black)));
+
+        // Drawn again on a blank surface, as after the page's scale changes:
+        // the same picture as one drawn there first, its texts sharp.
+        window.redraw();
+        GraphWindow reference(record);
+        reference.move(window.pos());
+        reference.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&reference));
+        reference.DrawGraph();
+        QCOMPARE(window.surface().image(), reference.surface().image());
     }
 
     void theHelpTextIsPrintedForTheNewScreen()
