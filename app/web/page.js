@@ -68,14 +68,88 @@ function writeCue(instance, cue) {
         instance.FS.writeFile(cue.name, cue.bytes);
 }
 
-// The window captions are the page's own text: in the program's face.
-function styleCaptions() {
+// The page is the program's screen, at the largest scale at which each of
+// its windows fits the page whole, as a desktop's display scaling enlarges
+// everything: at least the design's own size, where the page may scroll.
+// The client areas of the experiment, graph and help windows, in the design's
+// pixels, and the room left around them.
+const DesignWindows = [[521, 480], [650, 378], [570, 445]];
+const PageMargin = 8;
+
+// The frame Qt draws in the page around a window, at a scale: a border, and
+// a title bar with a gap below it. Whole CSS pixels, so that the windows'
+// contents lie on whole device pixels.
+function frameAt(scale) {
+    const border = Math.round(4 * scale);
+    const titleBar = Math.round(18 * scale);
+    const gap = Math.round(4 * scale);
+    return { border, titleBar, gap, width: 2 * border, height: 2 * border + titleBar + gap };
+}
+
+function fitsAt(scale, width, height) {
+    const frame = frameAt(scale);
+    return DesignWindows.every(([w, h]) => Math.round(w * scale) + frame.width <= width - 2 * PageMargin
+        && Math.round(h * scale) + frame.height <= height - 2 * PageMargin);
+}
+
+// In hundredths, from a little above what the frames at scale 1 allow.
+function pageScale() {
+    const width = document.documentElement.clientWidth;
+    const height = document.documentElement.clientHeight;
+    const frame = frameAt(1);
+    const room = Math.min(...DesignWindows.map(([w, h]) =>
+        Math.min((width - 2 * PageMargin) / (w + frame.width), (height - 2 * PageMargin) / (h + frame.height))));
+    let hundredths = Math.floor(100 * room) + 5;
+    while (hundredths > 100 && !fitsAt(hundredths / 100, width, height))
+        --hundredths;
+    return Math.max(100, hundredths) / 100;
+}
+
+// The frames and captions at the scale, through properties that the style
+// put into Qt's screen reads.
+function frameWindowsAt(scale) {
+    const frame = frameAt(scale);
+    const style = screenElement.style;
+    style.setProperty('--zerubino-border', `${frame.border}px`);
+    style.setProperty('--zerubino-title-bar', `${frame.titleBar}px`);
+    style.setProperty('--zerubino-title-gap', `${frame.gap}px`);
+    style.setProperty('--zerubino-caption', `${12 * scale}px`);
+    style.setProperty('--zerubino-button-image', `${10 * scale}px`);
+}
+
+// Into Qt's screen, once it exists and before the program places a window:
+// the frames at the page's scale, the captions in the program's face.
+function styleFrames() {
     const shadow = document.getElementById('qt-shadow-container')?.shadowRoot;
     if (!shadow)
         return;
     const style = document.createElement('style');
-    style.textContent = ".title-bar .window-name { font-family: 'Ume UI Gothic', sans-serif; font-size: 12px; }";
+    style.textContent = `
+.qt-screen { --border-width: var(--zerubino-border); }
+.title-bar { height: var(--zerubino-title-bar); padding-bottom: var(--zerubino-title-gap); }
+.title-bar .window-name { font-family: 'Ume UI Gothic', sans-serif; font-size: var(--zerubino-caption); }
+.title-bar .image-button { width: var(--zerubino-title-bar); height: var(--zerubino-title-bar); }
+.title-bar .image-button img { width: var(--zerubino-button-image); height: var(--zerubino-button-image); }`;
     shadow.appendChild(style);
+}
+
+// When the page changes size (a tablet turned, a window resized, the
+// browser zoomed), the scale follows, and the program places its windows
+// again, keeping the experiment as it is.
+function followPageSize(instance, scale) {
+    const rescale = () => {
+        const next = pageScale();
+        if (next === scale)
+            return;
+        scale = next;
+        frameWindowsAt(scale);
+        instance.qtFontDpi = 96 * scale;
+        instance.qtUpdateDpi();
+    };
+    window.addEventListener('resize', rescale);
+    window.visualViewport?.addEventListener('resize', rescale);
+    // The page may have changed while the program loaded.
+    rescale();
 }
 
 // Only once the program runs: the service worker fetches every file again,
@@ -101,20 +175,24 @@ async function start() {
             { offerRestart: true });
         return;
     }
+    const scale = pageScale();
+    frameWindowsAt(scale);
     let instance;
     try {
         instance = await qtLoad({
             preRun: [loading => cues.forEach(cue => cue.then(file => writeCue(loading, file)))],
+            zerubinoFrameWindows: styleFrames,
             zerubinoEnded: () => end('ゼルビノは終了しました。'),
             qt: {
                 module: Promise.resolve(module),
                 entryFunction: window.zerubino_entry,
+                // Qt scales its windows by the screen's dots per inch over 96.
+                fontDpi: 96 * scale,
                 containerElements: [screenElement],
                 // The program's own faces only, never the device's.
                 localFonts: { requestPermission: false, familiesCollection: 'NoFontFamilies' },
                 onLoaded: () => {
                     notice.hidden = true;
-                    styleCaptions();
                     keepForOffline();
                 },
                 onExit: exit => end(exit.crashed ? 'ゼルビノが止まりました。' : 'ゼルビノは終了しました。'),
@@ -123,7 +201,9 @@ async function start() {
     } catch (error) {
         console.error(error);
         end('ゼルビノが止まりました。');
+        return;
     }
+    followPageSize(instance, scale);
     return instance;
 }
 

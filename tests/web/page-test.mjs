@@ -6,23 +6,12 @@
 //   node page-test.mjs ZIP
 import { readdirSync } from 'node:fs';
 import assert from 'node:assert/strict';
-import { Buttons, click, counters, enableScreenReader, launchChromium, openProgram, pointIn, serveFolder, unpackDownload,
-         waitForWindow, windowsOnPage } from './support.mjs';
+import { Buttons, click, counters, enableScreenReader, launchChromium, openProgram, pointIn, scaleOf, serveFolder, tap,
+         testSteps, unpackDownload, waitForWindow, windowOnPage, windowsOnPage } from './support.mjs';
 
 const folder = unpackDownload(process.argv[2]);
 
-let passed = 0;
-let failed = 0;
-async function step(name, run) {
-    try {
-        await run();
-        ++passed;
-        console.log(`PASS   : ${name}`);
-    } catch (error) {
-        ++failed;
-        console.log(`FAIL!  : ${name}\n${error.stack}`);
-    }
-}
+const { step, finish } = testSteps();
 
 async function waitForCount(page, expected) {
     for (const started = Date.now(); Date.now() - started < 10000; await page.waitForTimeout(50)) {
@@ -46,9 +35,21 @@ const page = await openProgram(context, server.url);
 const problems = [];
 page.on('pageerror', error => problems.push(error.message));
 
-await step('the experiment window lies at its design position, the page title and language are Japanese', async () => {
-    const [experiment] = await windowsOnPage(page);
-    assert.deepEqual([experiment.x, experiment.y, experiment.width, experiment.height], [257, 124, 521, 480]);
+// The whole window, frame included, lies on the page's visible part.
+async function assertOnPage(page, window) {
+    const { width, height } = await page.evaluate(() => ({ width: innerWidth, height: innerHeight }));
+    const { x, y, width: w, height: h } = window.frame;
+    assert.ok(x >= 0 && y >= 0 && x + w <= width && y + h <= height,
+              `${window.caption} at ${x},${y} ${w}x${h} on a ${width}x${height} page`);
+}
+
+await step('the experiment window, scaled to the page, lies at its design position across; the page title and language are Japanese', async () => {
+    const experiment = await windowOnPage(page, 'ゼルビノ');
+    const scale = await scaleOf(page);
+    assert.ok(scale >= 1.3, `scale ${scale}`);
+    assert.ok(Math.abs(experiment.x - 257 * scale) <= 1, `at ${experiment.x}, scale ${scale}`);
+    assert.ok(Math.abs(experiment.height - 480 * scale) <= 1, `${experiment.height} high`);
+    await assertOnPage(page, experiment);
     assert.equal(await page.title(), 'ゼルビノ');
     assert.equal(await page.getAttribute('html', 'lang'), 'ja');
 });
@@ -97,22 +98,37 @@ await step('the graph window replaces the experiment window and draws the record
     await waitForWindow(page, 'グラフ');
     await waitForWindow(page, 'ゼルビノ', { gone: true });
     await page.waitForTimeout(300);
-    const graph = (await windowsOnPage(page)).find(w => w.caption === 'グラフ');
-    const shot = await page.screenshot({ clip: graph });
+    const { x, y, width, height } = await windowOnPage(page, 'グラフ');
+    const shot = await page.screenshot({ clip: { x, y, width, height } });
     assert.ok(shot.length > 3000, 'the graph is drawn');
     await click(page, 'closeGraph');
     await waitForWindow(page, 'ゼルビノ');
     await waitForWindow(page, 'グラフ', { gone: true });
 });
 
-await step('the help window opens beside the experiment window, which stays usable', async () => {
+await step('the help window opens at its design place where there is no room beside, and closes again', async () => {
     await click(page, 'help');
     await waitForWindow(page, 'ゼルビノ＿ヘルプ（設問と操作方法）');
-    const shown = await windowsOnPage(page);
-    const experiment = shown.find(w => w.caption === 'ゼルビノ');
-    const help = shown.find(w => w.caption !== 'ゼルビノ');
-    assert.ok(help.x >= experiment.x + experiment.width || help.x + help.width <= experiment.x,
-              `help at ${help.x}, experiment ${experiment.x}..${experiment.x + experiment.width}`);
+    const help = await windowOnPage(page, 'ゼルビノ＿ヘルプ（設問と操作方法）');
+    const scale = await scaleOf(page);
+    assert.ok(Math.abs(help.x - 232 * scale) <= 1, `help at ${help.x}, scale ${scale}`);
+    await assertOnPage(page, help);
+    await click(page, 'closeHelp');
+    await waitForWindow(page, 'ゼルビノ＿ヘルプ（設問と操作方法）', { gone: true });
+});
+
+await step('on a page wide enough, the help window opens beside the experiment window, which stays usable', async () => {
+    // A browser window across an ultrawide classroom screen.
+    await page.setViewportSize({ width: 2560, height: 900 });
+    await page.waitForTimeout(1000);
+    await click(page, 'help');
+    await waitForWindow(page, 'ゼルビノ＿ヘルプ（設問と操作方法）');
+    const experiment = await windowOnPage(page, 'ゼルビノ');
+    const help = await windowOnPage(page, 'ゼルビノ＿ヘルプ（設問と操作方法）');
+    assert.ok(help.frame.x >= experiment.frame.x + experiment.frame.width
+              || help.frame.x + help.frame.width <= experiment.frame.x,
+              `help at ${help.frame.x}, experiment ${experiment.frame.x}..${experiment.frame.x + experiment.frame.width}`);
+    assert.ok(await scaleOf(page) >= 1.7, `scale ${await scaleOf(page)}`);
     const before = Number((await counters(page)).count);
     await click(page, 'throwDice');
     await page.waitForTimeout(150);
@@ -120,6 +136,8 @@ await step('the help window opens beside the experiment window, which stays usab
     await waitForCount(page, String(before + 1));
     await click(page, 'closeHelp');
     await waitForWindow(page, 'ゼルビノ＿ヘルプ（設問と操作方法）', { gone: true });
+    await page.setViewportSize({ width: 1366, height: 768 });
+    await page.waitForTimeout(1000);
 });
 
 await step('the exit question asks in Japanese; いいえ goes on, はい ends the program', async () => {
@@ -139,6 +157,107 @@ await step('the exit question asks in Japanese; いいえ goes on, はい ends t
     await page.keyboard.press('Enter');
     await page.getByText('ゼルビノは終了しました。').waitFor({ timeout: 5000 });
     assert.ok(await page.getByRole('button', { name: 'もう一度始める' }).isVisible());
+});
+
+// Of the experiment window's two dice, whether each shows face 1, whose one
+// pip is red, read from the window's own pixels.
+async function showsFaceOne(page) {
+    const scale = await scaleOf(page);
+    return page.evaluate(({ scale, centres }) => {
+        const shadow = document.getElementById('qt-shadow-container').shadowRoot;
+        const window = [...shadow.querySelectorAll('.qt-window')].find(w => w.style.display !== 'none'
+            && w.querySelector('.window-name')?.textContent.trim() === 'ゼルビノ');
+        const canvas = window.querySelector('canvas');
+        const ratio = canvas.width / canvas.getBoundingClientRect().width;
+        const context = canvas.getContext('2d');
+        return centres.map(([x, y]) => {
+            const [r, g, b] = context.getImageData(Math.round(x * scale * ratio), Math.round(y * scale * ratio), 1, 1).data;
+            return r > 200 && g < 80 && b < 80;
+        });
+    }, { scale, centres: [[183, 80], [343, 88]] });
+}
+
+// The pupils' devices, each with touch at its own size and pixel ratio: the
+// scale the page reaches, every window whole on the page, drawn in the
+// device's own pixels, and the graph's 閉じる within reach; on a phone the
+// design's own size, and the page scrolls to what lies beyond it.
+const Devices = [
+    { name: 'an iPad upright', width: 820, height: 1180, ratio: 2, least: 1.2 },
+    { name: 'an iPad sideways', width: 1180, height: 820, ratio: 2, least: 1.5 },
+    { name: 'an iPad mini upright', width: 744, height: 1133, ratio: 2, least: 1.05 },
+    { name: 'a Chromebook', width: 1366, height: 768, ratio: 1, least: 1.3 },
+    { name: 'a phone', width: 390, height: 844, ratio: 3, least: 1 },
+];
+for (const device of Devices) {
+    await step(`on ${device.name} the design is as large as the page allows, and the graph closes by a tap`, async () => {
+        const context = await browser.newContext({ hasTouch: true, deviceScaleFactor: device.ratio,
+                                                   viewport: { width: device.width, height: device.height } });
+        const page = await openProgram(context, server.url);
+        const scale = await scaleOf(page);
+        assert.ok(scale >= device.least && (device.least > 1 || scale === 1), `scale ${scale}`);
+        const experiment = await windowOnPage(page, 'ゼルビノ');
+        assert.equal(experiment.canvas.width, Math.round(experiment.canvas.css * device.ratio), 'drawn in device pixels');
+        const scrolls = await page.evaluate(() => document.scrollingElement.scrollWidth > innerWidth
+                                                  || document.scrollingElement.scrollHeight > innerHeight);
+        assert.equal(scrolls, scale === 1, 'the page scrolls only where the design does not fit');
+        if (!scrolls)
+            await assertOnPage(page, experiment);
+        await tap(page, 'graph');
+        await waitForWindow(page, 'グラフ');
+        if (!scrolls)
+            await assertOnPage(page, await windowOnPage(page, 'グラフ'));
+        let point = await pointIn(page, ...Buttons.closeGraph);
+        if (scrolls) {
+            await page.evaluate(({ x, y }) => scrollTo(x - innerWidth / 2, y - innerHeight / 2), point);
+            point = await pointIn(page, ...Buttons.closeGraph);
+        }
+        await page.touchscreen.tap(point.x, point.y);
+        await waitForWindow(page, 'グラフ', { gone: true });
+        await waitForWindow(page, 'ゼルビノ');
+        await context.close();
+    });
+}
+
+await step('on an iPad, taps throw and run at scale, and turning it keeps the experiment as it was', async () => {
+    const context = await browser.newContext({ hasTouch: true, deviceScaleFactor: 2,
+                                               viewport: { width: 820, height: 1180 } });
+    const page = await openProgram(context, server.url);
+    page.on('pageerror', error => problems.push(error.message));
+    await enableScreenReader(page);
+    // Two quick taps are two presses, never a double-tap zoom.
+    await tap(page, 'throwDice');
+    await page.waitForTimeout(100);
+    await tap(page, 'stopDice');
+    await waitForCount(page, '1');
+    assert.equal(await page.evaluate(() => visualViewport.scale), 1);
+    const faces = await showsFaceOne(page);
+
+    // Turned sideways, the windows follow within a second; nothing is
+    // activated, which would show face 1 of both dice.
+    const upright = await scaleOf(page);
+    await page.setViewportSize({ width: 1180, height: 820 });
+    const turned = Date.now();
+    while (await scaleOf(page) < 1.5) {
+        assert.ok(Date.now() - turned < 1000, `still at ${await scaleOf(page)}, from ${upright}`);
+        await page.waitForTimeout(20);
+    }
+    await page.waitForTimeout(200);
+    await assertOnPage(page, await windowOnPage(page, 'ゼルビノ'));
+    assert.deepEqual(await showsFaceOne(page), faces);
+    assert.equal((await counters(page)).count, '1');
+
+    // An automatic run goes on through a turn back, and stops by a tap.
+    await tap(page, 'auto');
+    await page.waitForTimeout(1000);
+    await page.setViewportSize({ width: 820, height: 1180 });
+    await page.waitForTimeout(1000);
+    assert.ok(Math.abs(await scaleOf(page) - upright) < 0.01, `back at ${await scaleOf(page)}, from ${upright}`);
+    await tap(page, 'stopAuto');
+    const count = Number((await counters(page)).count);
+    assert.ok(count >= 16 && count <= 26, `${count} throws after 2 s`);
+    await page.waitForTimeout(300);
+    assert.equal(Number((await counters(page)).count), count);
+    await context.close();
 });
 
 await step('nothing came from another origin, and nothing is kept but the program\'s files', async () => {
@@ -173,5 +292,4 @@ await step('without the network the page starts again from the service worker', 
 await step('no script error on the way', async () => assert.deepEqual(problems, []));
 
 await browser.close();
-console.log(`${passed} passed, ${failed} failed`);
-process.exit(failed ? 1 : 0);
+finish();

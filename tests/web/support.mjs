@@ -79,18 +79,50 @@ export async function openProgram(context, url) {
     return page;
 }
 
-// The client areas of the program's windows on the page, by caption.
+// The shown windows of the program as the page holds them, largest first:
+// caption, client area, frame and canvas. Runs in the page.
+export function windowsInPage() {
+    const shadow = document.getElementById('qt-shadow-container')?.shadowRoot;
+    if (!shadow)
+        return [];
+    return [...shadow.querySelectorAll('.qt-window')].filter(w => w.style.display !== 'none').map(w => {
+        const client = w.querySelector('.qt-window-contents').getBoundingClientRect();
+        const frame = w.getBoundingClientRect();
+        const canvas = w.querySelector('canvas');
+        return { caption: w.querySelector('.window-name')?.textContent.trim() ?? '',
+                 x: client.x, y: client.y, width: client.width, height: client.height,
+                 frame: { x: frame.x, y: frame.y, width: frame.width, height: frame.height },
+                 canvas: canvas ? { width: canvas.width, css: canvas.getBoundingClientRect().width } : null };
+    }).sort((a, b) => b.width * b.height - a.width * a.height);
+}
+
 export function windowsOnPage(page) {
-    return page.evaluate(() => {
-        const shadow = document.getElementById('qt-shadow-container')?.shadowRoot;
-        if (!shadow)
-            return [];
-        return [...shadow.querySelectorAll('.qt-window')].filter(w => w.style.display !== 'none').map(w => {
-            const client = w.querySelector('.qt-window-contents').getBoundingClientRect();
-            return { caption: w.querySelector('.window-name')?.textContent.trim() ?? '',
-                     x: client.x, y: client.y, width: client.width, height: client.height };
-        });
-    });
+    return page.evaluate(windowsInPage);
+}
+
+// A test's named steps, each passed or failed on its own, and the closing
+// count that CTest reads.
+export function testSteps() {
+    const counts = { passed: 0, failed: 0 };
+    return {
+        counts,
+        async step(name, run) {
+            try {
+                await run();
+                ++counts.passed;
+                console.log(`PASS   : ${name}`);
+                return true;
+            } catch (error) {
+                ++counts.failed;
+                console.log(`FAIL!  : ${name}\n${error.stack}`);
+                return false;
+            }
+        },
+        finish() {
+            console.log(`${counts.passed} passed, ${counts.failed} failed`);
+            process.exit(counts.failed ? 1 : 0);
+        },
+    };
 }
 
 export async function waitForWindow(page, caption, { gone = false } = {}) {
@@ -103,14 +135,28 @@ export async function waitForWindow(page, caption, { gone = false } = {}) {
     throw new Error(`the window "${caption}" did not ${gone ? 'go' : 'appear'}`);
 }
 
+// The width of each window's client area in the design's pixels: the page
+// shows them at its scale.
+const DesignWidths = { 'ゼルビノ': 521, 'ゼルビノ＿ヘルプ（設問と操作方法）': 570, 'グラフ': 650 };
+
+// A shown window by caption; the exit question shares the experiment
+// window's caption, so the larger of the two.
+export async function windowOnPage(page, caption) {
+    return (await windowsOnPage(page)).find(w => w.caption === caption);
+}
+
+// The scale at which the page shows the program's windows.
+export async function scaleOf(page) {
+    return (await windowOnPage(page, 'ゼルビノ')).width / DesignWidths['ゼルビノ'];
+}
+
 // A point of a window's client area, in the design's pixels, on the page.
 export async function pointIn(page, caption, x, y) {
-    // The exit question shares the experiment window's caption: the larger.
-    const window = (await windowsOnPage(page)).filter(w => w.caption === caption)
-        .sort((a, b) => b.width * b.height - a.width * a.height)[0];
+    const window = await windowOnPage(page, caption);
     if (!window)
         throw new Error(`no window "${caption}"`);
-    return { x: window.x + x, y: window.y + y };
+    const scale = window.width / DesignWidths[caption];
+    return { x: window.x + x * scale, y: window.y + y * scale };
 }
 
 // The centres of the buttons a test presses, in their windows' pixels.
@@ -124,6 +170,11 @@ export const Buttons = {
 export async function click(page, button) {
     const point = await pointIn(page, ...Buttons[button]);
     await page.mouse.click(point.x, point.y);
+}
+
+export async function tap(page, button) {
+    const point = await pointIn(page, ...Buttons[button]);
+    await page.touchscreen.tap(point.x, point.y);
 }
 
 // The screen reader's view of the experiment window's counters; Qt builds
