@@ -54,14 +54,23 @@ public:
         window.installEventFilter(this);
     }
 
+    // Where the frame has become known since the placement, and the window
+    // is still where it was put, places it by its frame.
+    void placeAgainIfFramed()
+    {
+        if (placedBeforeFraming.isNull() || frameOf(window).isNull())
+            return;
+        if (window.geometry() == placedBeforeFraming)
+            window.setGeometry(rule(frameOf(window)));
+        placedBeforeFraming = QRect();
+        window.removeEventFilter(this);
+    }
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (watched == &window && event->type() == QEvent::WindowActivate && !frameOf(window).isNull()) {
-            if (window.geometry() == placedBeforeFraming)
-                window.setGeometry(rule(frameOf(window)));
-            window.removeEventFilter(this);
-        }
+        if (watched == &window && event->type() == QEvent::WindowActivate)
+            placeAgainIfFramed();
         return QObject::eventFilter(watched, event);
     }
 
@@ -76,6 +85,10 @@ private:
 void WindowPlacement::show(QWidget &window)
 {
     window.setVisible(true);
+    // The browser knows a window's frame once it is shown, and may report
+    // no activation for the first window: the frame is taken at once.
+    if (PlacementRule *placement = PlacementRule::of(window))
+        placement->placeAgainIfFramed();
 }
 
 void WindowPlacement::place(QWidget &window, const Rule &rule)

@@ -11,8 +11,9 @@ class QWidget;
 // the window manager draws around it. Some platforms know that frame before
 // the window is shown; under X11 it is known only once the window manager has
 // framed the window. There the window is placed with the frame of another of
-// the program's windows, or none, and placed again by the same rule when it
-// is first activated, unless the user has moved it by then. The window keeps
+// the program's windows, or none, and placed again by the same rule once it
+// is shown or activated and its frame is known, unless the user has moved it
+// by then. The window keeps
 // its rule, which reads its screen anew each time it runs.
 namespace WindowPlacement {
 
