@@ -13,8 +13,8 @@ class QWidget;
 // framed the window. There the window is placed with the frame of another of
 // the program's windows, or none, and placed again by the same rule once it
 // is shown or activated and its frame is known, unless the user has moved it
-// by then. The window keeps
-// its rule, which reads its screen anew each time it runs.
+// by then. The window keeps its rule, which reads its screen anew each time
+// it runs.
 namespace WindowPlacement {
 
 using Rule = std::function<QRect(const QMargins &frame)>;

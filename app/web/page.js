@@ -92,6 +92,15 @@ function fitsAt(scale, width, height) {
         && Math.round(h * scale) + frame.height <= height - 2 * PageMargin);
 }
 
+// The screen is never smaller than the largest window, framed, with its room
+// at the design's size: on a smaller page (a phone, a narrow split view) the
+// page scrolls, so that nothing is out of reach.
+function keepDesignSize() {
+    const frame = frameAt(1);
+    screenElement.style.minWidth = `${Math.max(...DesignWindows.map(([w]) => w)) + frame.width + 2 * PageMargin}px`;
+    screenElement.style.minHeight = `${Math.max(...DesignWindows.map(([, h]) => h)) + frame.height + 2 * PageMargin}px`;
+}
+
 // In hundredths, from a little above what the frames at scale 1 allow.
 function pageScale() {
     const width = document.documentElement.clientWidth;
@@ -175,6 +184,7 @@ async function start() {
             { offerRestart: true });
         return;
     }
+    keepDesignSize();
     const scale = pageScale();
     frameWindowsAt(scale);
     let instance;
