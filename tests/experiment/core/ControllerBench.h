@@ -5,11 +5,13 @@
 #include "ExperimentController.h"
 #include "ExperimentRecord.h"
 #include "ExperimentState.h"
+#include "RecordingAnnouncer.h"
 #include "RecordingControlFlags.h"
 #include "RecordingFaceDisplay.h"
 #include "RecordingLabelDisplay.h"
 #include "RecordingMediaControl.h"
 #include "RecordingWindows.h"
+#include "ResultAnnouncer.h"
 #include "ScriptedClock.h"
 #include "ScriptedRandom.h"
 
@@ -30,6 +32,8 @@ struct Bench {
     RecordingControlFlags flags;
     RecordingWindows windows{media.commands};
     ExperimentController controller{flags, record, dice, cues, windows};
+    RecordingAnnouncer spoken;
+    ResultAnnouncer results{record, flags, spoken};
 
     // Every draw r gives face floor(6r + 1): 0.0 -> 1, 0.5 -> 4, 0.9 -> 6.
     void queueDraws(int count, double draw = 0.5)
@@ -67,7 +71,8 @@ struct Bench {
     std::optional<ExperimentState> state() const { return stateOf(flags); }
 };
 
-// Runs a handler by its name: "Form_Activate", "Command1_Click" …
+// Runs a handler by its name: "Form_Activate", "Command1_Click" …, and
+// tells what it did, as the program does.
 inline void run(Bench &bench, const QString &event)
 {
     if (event == QStringLiteral("Form_Activate"))
@@ -78,4 +83,5 @@ inline void run(Bench &bench, const QString &event)
     const qsizetype control = handlerNames.indexOf(event);
     QVERIFY2(control >= 0, qPrintable(event));
     bench.controller.handle(Control(control));
+    bench.results.afterHandling(Control(control));
 }

@@ -1,6 +1,7 @@
 #include "ControllerBench.h"
 #include "ExperimentStatePrinting.h"
 #include "LabelNames.h"
+#include "SpokenText.h"
 
 #include <QTest>
 
@@ -236,6 +237,97 @@ private slots:
         bench.controller.Command5_Click();
         QCOMPARE(bench.state(), ExperimentState::Cleared);
         QCOMPARE(bench.record.ThrowCount(), 0);
+    }
+
+    // What a screen reader hears after each handler: events are handler
+    // names, "Name*n" running one n times; draws give the faces.
+    void spokenResults_data()
+    {
+        QTest::addColumn<QList<double>>("draws");
+        QTest::addColumn<QStringList>("events");
+        QTest::addColumn<QStringList>("spoken");
+
+        const QStringList byHand{u"Form_Activate"_s, u"Command8_Click"_s, u"Timer1_Timer"_s, u"Timer2_Timer"_s,
+                                 u"Command2_Click"_s};
+        QTest::newRow("a throw with an odd product")
+            << QList<double>{0.4, 0.7} << byHand << QStringList{u"大 3、小 5、積は奇数。実験回数 1、積が奇数の回数 1、割合 1.000"_s};
+        QTest::newRow("a throw with an even product")
+            << QList<double>{0.5, 0.7} << byHand << QStringList{u"大 4、小 5、積は偶数。実験回数 1、積が奇数の回数 0、割合 0.000"_s};
+        QTest::newRow("a stop before the dice have rolled names no faces")
+            << QList<double>{} << QStringList{u"Command8_Click"_s, u"Command2_Click"_s}
+            << QStringList{u"実験回数 1、積が奇数の回数 0、割合 0.000"_s};
+        QTest::newRow("an automatic run is quiet until it is stopped")
+            << QList<double>(6, 0.0) << QStringList{u"Command1_Click"_s, u"Timer3_Timer*3"_s, u"Command3_Click"_s}
+            << QStringList{u"停止。実験回数 3、積が奇数の回数 3、割合 1.000"_s};
+        QTest::newRow("a whole run: every hundred throws, and its end")
+            << QList<double>(2000, 0.5) << QStringList{u"Command1_Click"_s, u"Timer3_Timer*1001"_s}
+            << QStringList{u"実験回数 100、割合 0.000"_s, u"実験回数 200、割合 0.000"_s, u"実験回数 300、割合 0.000"_s,
+                           u"実験回数 400、割合 0.000"_s, u"実験回数 500、割合 0.000"_s, u"実験回数 600、割合 0.000"_s,
+                           u"実験回数 700、割合 0.000"_s, u"実験回数 800、割合 0.000"_s, u"実験回数 900、割合 0.000"_s,
+                           u"1000 回に達しました。実験回数 1000、積が奇数の回数 0、割合 0.000"_s};
+        QTest::newRow("reset")
+            << QList<double>{} << QStringList{u"Command5_Click"_s} << QStringList{u"初期化しました。記録を消しました。"_s};
+        QTest::newRow("the other buttons leave the speaking to their windows")
+            << QList<double>{0.0, 0.0}
+            << QStringList{u"Command6_Click"_s, u"Command7_Click"_s, u"Form_Activate"_s, u"Command8_Click"_s,
+                           u"Timer1_Timer"_s, u"Timer2_Timer"_s, u"Command4_Click"_s}
+            << QStringList{};
+    }
+
+    void spokenResults()
+    {
+        QFETCH(QList<double>, draws);
+        QFETCH(QStringList, events);
+        QFETCH(QStringList, spoken);
+
+        Bench bench;
+        bench.random.values.append(draws);
+        for (const QString &event : events) {
+            const QStringList nameAndTimes = event.split(u'*');
+            for (int n = 0; n < (nameAndTimes.size() > 1 ? nameAndTimes.at(1).toInt() : 1); ++n)
+                run(bench, nameAndTimes.at(0));
+        }
+        QCOMPARE(bench.spoken.sentences, spoken);
+    }
+
+    void spokenCellsAndGraph_data()
+    {
+        QTest::addColumn<int>("throws");
+        QTest::addColumn<QString>("cell");
+        QTest::addColumn<QString>("graph");
+
+        const QString axes = u"横軸は実験回数 0 から 1000、縦軸は積が奇数の割合。"_s;
+        const QString reference = u"理論値 1/4（0.250）の破線。"_s;
+        QTest::newRow("before the first throw")
+            << 0 << u"大 3、小 5：積は奇数"_s << axes + u"まだ実験していません。"_s + reference;
+        QTest::newRow("short of a hundred")
+            << 40 << u"大 3、小 5：10 回、積は奇数"_s << axes + u"実験回数 40。割合は 40 回で 0.250。"_s + reference;
+        QTest::newRow("past five hundred")
+            << 640 << u"大 3、小 5：160 回、積は奇数"_s
+            << axes + u"実験回数 640。割合は 100 回で 0.250、500 回で 0.250、640 回で 0.250。"_s + reference;
+        QTest::newRow("the whole experiment")
+            << 1000 << u"大 3、小 5：250 回、積は奇数"_s
+            << axes + u"実験回数 1000。割合は 100 回で 0.250、500 回で 0.250、1000 回で 0.250。"_s + reference;
+    }
+
+    void spokenCellsAndGraph()
+    {
+        QFETCH(int, throws);
+        QFETCH(QString, cell);
+        QFETCH(QString, graph);
+
+        // Every fourth throw is (3, 5), the others (4, 4): the ratio is 0.250
+        // after every multiple of four throws.
+        Bench bench;
+        for (int n = 1; n <= throws; ++n)
+            bench.random.values.append(n % 4 == 0 ? QList<double>{0.4, 0.7} : QList<double>{0.5, 0.5});
+        bench.controller.Command1_Click();
+        for (int n = 0; n < throws; ++n)
+            bench.controller.Timer3_Timer();
+
+        QCOMPARE(SpokenText::tallyCell(3, 5, throws ? QString::number(bench.record.Tally(3, 5)) : QString()), cell);
+        QCOMPARE(SpokenText::graphDescription(bench.record), graph);
+        QCOMPARE(SpokenText::tallyCell(4, 6, u"7"_s), u"大 4、小 6：7 回、積は偶数"_s);
     }
 };
 
