@@ -1,5 +1,6 @@
 #include "Program.h"
 
+#include "ScreenReaderAnnouncer.h"
 #include "WindowPlacement.h"
 
 Program::Program(const ProgramSeams &seams)
@@ -9,9 +10,13 @@ Program::Program(const ProgramSeams &seams)
     , cues(seams.media)
     , windows(window, record, seams.exitQuestion, activations)
     , controller(window, record, dice, cues, windows)
+    , announcer(screenReaderAnnouncer(window))
+    , results(record, window, *announcer)
 {
-    QObject::connect(&window, &ExperimentWindow::fired, &window,
-                     [this](Control control) { controller.handle(control); });
+    QObject::connect(&window, &ExperimentWindow::fired, &window, [this](Control control) {
+        controller.handle(control);
+        results.afterHandling(control);
+    });
     activations.track(&window, [this] { controller.Form_Activate(); });
 }
 

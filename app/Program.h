@@ -1,12 +1,16 @@
 #pragma once
 
 #include "ActivationTracker.h"
+#include "Announcer.h"
 #include "CuePlayer.h"
 #include "Dice.h"
 #include "ExperimentController.h"
 #include "ExperimentRecord.h"
 #include "ExperimentWindow.h"
 #include "ProgramWindows.h"
+#include "ResultAnnouncer.h"
+
+#include <memory>
 
 class ExitQuestion;
 class MediaControl;
@@ -48,6 +52,9 @@ private:
     CuePlayer cues;
     ProgramWindows windows;
     ExperimentController controller;
+    // What the handlers did, told to a screen reader.
+    const std::unique_ptr<Announcer> announcer;
+    ResultAnnouncer results;
     // Declared last, so that it goes first: the windows that close on the
     // way out must run no activation handler of a controller already gone.
     ActivationTracker activations;

@@ -1,10 +1,12 @@
 #include "GraphWindow.h"
 
+#include "AccessibleRole.h"
 #include "DesignFont.h"
 #include "DrawingSurface.h"
 #include "GraphCanvas.h"
 #include "GraphDrawing.h"
 #include "RuleLine.h"
+#include "SpokenText.h"
 
 #include <QCloseEvent>
 #include <QPushButton>
@@ -28,11 +30,15 @@ GraphWindow::GraphWindow(const ExperimentRecord &experimentRecord, QWidget *pare
     picture = new DrawingSurface(fromTwips(120, 600, 9495, 4815), this);
     picture->setObjectName(u"Picture1"_s);
     picture->setAccessibleName(u"グラフ"_s);
+    AccessibleRole::set(*picture, QAccessible::Chart);
+    // Said as the surface takes the focus, on opening.
+    describeGraph();
 
     auto *closeButton = new QPushButton(u"閉じる"_s, this);
     closeButton->setObjectName(u"Command1"_s);
     closeButton->setGeometry(fromTwips(8760, 0, 975, 375));
     closeButton->setAutoDefault(false);
+    closeButton->setShortcut(QKeySequence::Cancel);
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
 
     setTabOrder(picture, closeButton);
@@ -46,6 +52,12 @@ void GraphWindow::DrawGraph()
         Graph::DrawGraph(canvas, record);
     }
     picture->update();
+    describeGraph();
+}
+
+void GraphWindow::describeGraph()
+{
+    picture->setAccessibleDescription(SpokenText::graphDescription(record));
 }
 
 void GraphWindow::redraw()

@@ -37,6 +37,9 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // For screen readers: what the graph shows, in words.
+    void describeGraph();
+
     const ExperimentRecord &record;
     DrawingSurface *picture = nullptr;
 };

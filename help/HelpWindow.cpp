@@ -27,6 +27,7 @@ HelpWindow::HelpWindow(QWidget *parent)
     closeButton->setFont(DesignFont::userInterface());
     closeButton->setGeometry(fromTwips(7560, 0, 855, 375));
     closeButton->setAutoDefault(false);
+    closeButton->setShortcut(QKeySequence::Cancel);
     connect(closeButton, &QPushButton::clicked, this, [this] {
         hide();
         emit closeClicked();

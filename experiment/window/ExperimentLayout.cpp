@@ -42,8 +42,7 @@ QList<LabelDesign> designLabels()
             const bool oddProduct = (large * small) % 2 == 1;
             all.append({LabelNames::tallyCell(large, small),
                         firstCell.translated((small - 1) * ColumnPitch, (large - 1) * RowPitch), QString(),
-                        oddProduct ? LabelLook::OddCell : LabelLook::Cell,
-                        u"さいころ大 %1、さいころ小 %2 の回数"_s.arg(large).arg(small)});
+                        oddProduct ? LabelLook::OddCell : LabelLook::Cell, QString(), Outcome{large, small}});
         }
     }
 

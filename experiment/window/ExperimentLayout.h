@@ -8,6 +8,8 @@
 #include <QRect>
 #include <QString>
 
+#include <optional>
+
 // The experiment window's design: every control's name, place, size and
 // text, in pixels at 96 dpi. Qt's high-DPI scaling enlarges it as a whole.
 namespace ExperimentLayout {
@@ -28,12 +30,19 @@ enum class LabelLook {
     OddCell, // a tally cell with an odd product, pure blue
 };
 
+// The throw a tally cell counts.
+struct Outcome {
+    int large;
+    int small;
+};
+
 struct LabelDesign {
     QString name;
     QRect geometry;
     QString text;
     LabelLook look;
     QString description; // for screen readers; empty where the text says it all
+    std::optional<Outcome> outcome = std::nullopt; // a tally cell's
 };
 
 struct ButtonDesign {

@@ -5,6 +5,7 @@
 #include "ExperimentLayout.h"
 #include "FacePicture.h"
 #include "RuleLine.h"
+#include "SpokenText.h"
 
 #include <QCloseEvent>
 #include <QPushButton>
@@ -92,6 +93,12 @@ void ExperimentWindow::createLabels()
         // The shown text stays the accessible name, so a screen reader reads
         // the number itself; the description says what it counts.
         label->setAccessibleDescription(design.description);
+        // A tally cell is named by its outcome too, so its name is kept
+        // with its count from now on.
+        if (design.outcome) {
+            cellOutcomes.insert(label, *design.outcome);
+            nameCell(*label);
+        }
         // The boxes that start empty are the ones the record writes to.
         if (design.text.isEmpty())
             valueLabels.insert(design.name, label);
@@ -145,7 +152,17 @@ void ExperimentWindow::showText(const QString &labelName, const QString &text)
     const auto label = valueLabels.constFind(labelName);
     if (label == valueLabels.constEnd())
         throw std::out_of_range("no such value label");
+    if ((*label)->text() == text)
+        return;
     (*label)->setText(text);
+    if (cellOutcomes.contains(*label))
+        nameCell(**label);
+}
+
+void ExperimentWindow::nameCell(DesignLabel &cell)
+{
+    const Outcome outcome = cellOutcomes.value(&cell);
+    cell.setAccessibleName(SpokenText::tallyCell(outcome.large, outcome.small, cell.text()));
 }
 
 void ExperimentWindow::setFaceVisible(Die die, int face, bool visible)

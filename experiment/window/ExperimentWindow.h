@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Control.h"
+#include "ExperimentLayout.h"
 #include "FaceDisplay.h"
 #include "IntervalTimer.h"
 #include "LabelDisplay.h"
@@ -46,8 +47,10 @@ private:
     void createDice();
     void createButtons();
     void createTimers(TimerFactory &timers);
+    void nameCell(DesignLabel &cell);
 
     QHash<QString, DesignLabel *> valueLabels;
+    QHash<const DesignLabel *, ExperimentLayout::Outcome> cellOutcomes;
     std::array<QPushButton *, 8> buttons{};
     std::array<std::array<FacePicture *, FacesPerDie>, 2> pictures{};
     std::array<std::unique_ptr<IntervalTimer>, 3> timers;
