@@ -42,7 +42,6 @@ GraphWindow::GraphWindow(const ExperimentRecord &experimentRecord, QWidget *pare
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
 
     setTabOrder(picture, closeButton);
-    picture->setFocus();
 }
 
 void GraphWindow::DrawGraph()
@@ -64,6 +63,14 @@ void GraphWindow::redraw()
 {
     picture->clear();
     DrawGraph();
+}
+
+void GraphWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // The graph is what a reader hears first. The browser may activate the
+    // window before its widgets are shown, which sends the focus past it.
+    picture->setFocus();
 }
 
 void GraphWindow::closeEvent(QCloseEvent *event)

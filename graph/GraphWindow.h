@@ -34,6 +34,7 @@ signals:
     void closed();
 
 protected:
+    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
