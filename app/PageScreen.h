@@ -17,4 +17,8 @@ void frameWindows();
 // once the toolkit has brought its windows to the new pixel ratio.
 void follow(QObject *context, std::function<void()> refit);
 
+// Keeps the elements the page holds for screen readers on their widgets,
+// in every window, wherever the window is placed or moved.
+void keepReaderElementsOnWidgets();
+
 } // namespace PageScreen

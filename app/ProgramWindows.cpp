@@ -77,6 +77,7 @@ ProgramWindows::ProgramWindows(ExperimentWindow &experiment, const ExperimentRec
     // The page is the screen: it frames the windows at its scale, and when
     // it changes size or scale, the windows follow.
     PageScreen::frameWindows();
+    PageScreen::keepReaderElementsOnWidgets();
     PageScreen::follow(&experimentWindow, [this] { fitToScreen(); });
 #endif
     placeAtDesignPosition(experimentWindow, ExperimentLayout::ClientPosition, *QGuiApplication::primaryScreen());

@@ -6,7 +6,7 @@
 import { readdirSync, readFileSync } from 'node:fs';
 import path from 'node:path';
 import { gzipSync } from 'node:zlib';
-import { Buttons, enableScreenReader, launchChromium, openProgram, pointIn, scaleOf, serveFolder, unpackDownload,
+import { Buttons, launchChromium, openProgram, pointIn, scaleOf, serveFolder, unpackDownload,
          waitForWindow } from '../tests/web/support.mjs';
 
 const STARTS = 9;
@@ -102,7 +102,6 @@ async function cadence() {
     const page = await browser.newPage({ viewport: { width: 1024, height: 768 } });
     await page.goto(server.url);
     await waitForWindow(page, 'ゼルビノ');
-    await enableScreenReader(page);
     await page.waitForTimeout(500);
     await page.evaluate(() => {
         const count = document.getElementById('qt-shadow-container').shadowRoot

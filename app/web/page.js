@@ -124,6 +124,7 @@ function frameWindowsAt(scale) {
     style.setProperty('--zerubino-title-gap', `${frame.gap}px`);
     style.setProperty('--zerubino-caption', `${12 * scale}px`);
     style.setProperty('--zerubino-button-image', `${10 * scale}px`);
+    style.setProperty('--zerubino-scale', String(scale));
 }
 
 // Into Qt's screen, once it exists and before the program places a window:
@@ -138,8 +139,19 @@ function styleFrames() {
 .title-bar { height: var(--zerubino-title-bar); padding-bottom: var(--zerubino-title-gap); }
 .title-bar .window-name { font-family: 'Ume UI Gothic', sans-serif; font-size: var(--zerubino-caption); }
 .title-bar .image-button { width: var(--zerubino-title-bar); height: var(--zerubino-title-bar); }
-.title-bar .image-button img { width: var(--zerubino-button-image); height: var(--zerubino-button-image); }`;
+.title-bar .image-button img { width: var(--zerubino-button-image); height: var(--zerubino-button-image); }
+.qt-window-a11y-container { transform: scale(var(--zerubino-scale)); transform-origin: 0 0; }`;
     shadow.appendChild(style);
+}
+
+// Qt's elements for screen readers lie behind each window, placed in the
+// design's pixels, which the style above brings to the page's scale. Qt
+// builds them only once asked by a button of its own, in English, that a
+// reader would have to find first: the program asks at once instead.
+function openToReaders() {
+    const shadow = document.getElementById('qt-shadow-container')?.shadowRoot;
+    shadow?.querySelectorAll('.qt-window-a11y-container > button.hidden-visually-read-by-screen-reader')
+        .forEach(button => button.click());
 }
 
 // When the page changes size (a tablet turned, a window resized, the
@@ -213,6 +225,7 @@ async function start() {
         end('ゼルビノが止まりました。');
         return;
     }
+    openToReaders();
     followPageSize(instance, scale);
     return instance;
 }

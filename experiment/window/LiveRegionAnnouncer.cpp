@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QMessageBox>
 #include <QWidget>
 
 #include <emscripten/val.h>
@@ -48,6 +49,9 @@ private:
         QString line = object->text(QAccessible::Name);
         if (object->role() == QAccessible::Button)
             line += u" ボタン"_s;
+        // A question is read with its answers, as a desktop reader reads it.
+        if (const auto *question = qobject_cast<const QMessageBox *>(widget.window()))
+            line = question->text() + u" "_s + line;
         const QString description = object->text(QAccessible::Description);
         if (!description.isEmpty())
             line += u"。"_s + description;

@@ -1,13 +1,14 @@
 // The page as a pupil uses it, in headless Chromium: a throw by mouse and
 // one by touch, the keyboard, an automatic run, the graph and the help, the
-// exit question both ways, and a start without the network. Along the way:
-// nothing comes from another origin and nothing is stored but the program's
-// own files.
+// exit question both ways, and a start without the network; and as a
+// screen reader finds it. Along the way: nothing comes from another origin
+// and nothing is stored but the program's own files.
 //   node page-test.mjs ZIP
 import { readdirSync } from 'node:fs';
 import assert from 'node:assert/strict';
-import { Buttons, click, counters, enableScreenReader, launchChromium, openProgram, pointIn, scaleOf, serveFolder, tap,
-         testSteps, unpackDownload, waitForWindow, windowOnPage, windowsOnPage } from './support.mjs';
+import { assertReaderFinds, Buttons, click, counters, launchChromium, openProgram, pointIn, readerTree, scaleOf,
+         serveFolder, spoken, tap, testSteps, unpackDownload, waitForWindow, windowOnPage,
+         windowsOnPage } from './support.mjs';
 
 const folder = unpackDownload(process.argv[2]);
 
@@ -53,7 +54,6 @@ await step('the experiment window, scaled to the page, lies at its design positi
 });
 
 await step('a throw by mouse and one by touch are counted at the stop', async () => {
-    await enableScreenReader(page);
     await click(page, 'throwDice');
     await page.waitForTimeout(200);
     assert.equal((await counters(page)).count, '');
@@ -66,6 +66,33 @@ await step('a throw by mouse and one by touch are counted at the stop', async ()
     }
     await waitForCount(page, '2');
     assert.match((await counters(page)).ratio, /^[01]\.\d{3}$/);
+});
+
+async function waitForSpoken(page, pattern) {
+    for (const started = Date.now(); Date.now() - started < 5000; await page.waitForTimeout(50)) {
+        if (pattern.test(await spoken(page)))
+            return;
+    }
+    assert.match(await spoken(page), pattern);
+}
+
+await step('a screen reader finds the buttons where they are drawn, in Japanese, with nothing to switch on, and hears each throw', async () => {
+    const tree = await readerTree(page);
+    assert.deepEqual(tree.filter(node => /Enable Screen Reader/.test(node.name)), []);
+    assert.ok(tree.some(node => node.role === 'status' && node.live === 'polite'), 'a live region');
+    for (const button of ['exit', 'help', 'reset', 'throwDice', 'stopDice', 'graph', 'auto', 'stopAuto']) {
+        const name = { exit: '終了', help: 'HELP', reset: '初期化', throwDice: 'さいころ投げる', stopDice: 'さいころ止まる',
+                       graph: 'グラフ表示', auto: '自　動', stopAuto: '停　止' }[button];
+        await assertReaderFinds(page, name, await pointIn(page, ...Buttons[button]));
+    }
+    await click(page, 'throwDice');
+    await page.waitForTimeout(150);
+    await click(page, 'stopDice');
+    await waitForSpoken(page, /^大 [1-6]、小 [1-6]、積は[奇偶]数。実験回数 3、/);
+    const { count, odd, ratio } = await counters(page);
+    assert.match(await spoken(page), new RegExp(`実験回数 ${count}、積が奇数の回数 ${odd}、割合 ${ratio}$`));
+    const [, large, small] = (await spoken(page)).match(/^大 (\d)、小 (\d)/);
+    assert.ok(tree.some(node => node.name.startsWith(`大 ${large}、小 ${small}：`)), 'the cells are named by outcome');
 });
 
 await step('the keyboard reaches さいころ投げる with Tab and presses it with Space', async () => {
@@ -89,9 +116,10 @@ await step('an automatic run throws ten times a second until 停　止', async (
     assert.ok(count >= 15 && count <= 25, `${count} throws after 2 s`);
     await page.waitForTimeout(300);
     assert.equal(Number((await counters(page)).count), count);
+    await waitForSpoken(page, new RegExp(`^停止。実験回数 ${count}、`));
 });
 
-await step('the graph window replaces the experiment window and draws the record', async () => {
+await step('the graph window replaces the experiment window, draws the record, is described to a reader and closes by Escape', async () => {
     await click(page, 'graph');
     await waitForWindow(page, 'グラフ');
     await waitForWindow(page, 'ゼルビノ', { gone: true });
@@ -99,7 +127,11 @@ await step('the graph window replaces the experiment window and draws the record
     const { x, y, width, height } = await windowOnPage(page, 'グラフ');
     const shot = await page.screenshot({ clip: { x, y, width, height } });
     assert.ok(shot.length > 3000, 'the graph is drawn');
-    await click(page, 'closeGraph');
+    await waitForSpoken(page, /^グラフ。横軸は実験回数 0 から 1000、縦軸は積が奇数の割合。実験回数 \d+。割合は .*。理論値 1\/4/);
+    const description = (await spoken(page)).slice('グラフ。'.length);
+    assert.ok((await readerTree(page)).some(node => node.description === description), 'the graph described');
+    await assertReaderFinds(page, '閉じる', await pointIn(page, ...Buttons.closeGraph));
+    await page.keyboard.press('Escape');
     await waitForWindow(page, 'ゼルビノ');
     await waitForWindow(page, 'グラフ', { gone: true });
 });
@@ -117,6 +149,7 @@ await step('the help window opens at its place with no room beside the experimen
         const scale = await scaleOf(page);
         assert.equal(shown.frame.x >= experiment.x + experiment.width, beside, `help at ${shown.frame.x}, scale ${scale}`);
         await assertOnPage(page, shown);
+        await assertReaderFinds(page, '閉じる', await pointIn(page, ...Buttons.closeHelp));
         if (beside) {
             const before = Number((await counters(page)).count);
             await click(page, 'throwDice');
@@ -137,11 +170,17 @@ await step('the exit question asks in Japanese; いいえ goes on, はい ends t
     const box = async () => page.evaluate(() => [...document.getElementById('qt-shadow-container').shadowRoot
         .querySelectorAll('.qt-window button')].map(b => b.textContent));
     await click(page, 'exit');
-    for (const started = Date.now(); !(await box()).some(t => t.startsWith('いいえ')); await page.waitForTimeout(50)) {
+    for (const started = Date.now(); !(await box()).some(t => t.startsWith('いいえ')); await page.waitForTimeout(50))
         assert.ok(Date.now() - started < 5000, `no question: ${await box()}`);
-        await enableScreenReader(page);
-    }
     assert.ok((await box()).some(t => t.startsWith('はい')));
+    // Read with the answer that has the focus; both lie on the question.
+    await waitForSpoken(page, /^終了していいですか？ はい\(Y\) ボタン$/);
+    const question = (await windowsOnPage(page)).find(w => w.caption === 'ゼルビノ' && w.width < 400);
+    for (const answer of ['はい(Y)', 'いいえ(N)']) {
+        const { box } = (await readerTree(page, node => node.name === answer)).find(node => node.box);
+        assert.ok(box.x >= question.x && box.x + box.width <= question.x + question.width && box.y >= question.y
+                  && box.y + box.height <= question.y + question.height, `${answer} at ${box.x},${box.y}`);
+    }
     await page.keyboard.press('Escape');
     await page.waitForTimeout(300);
     assert.equal((await windowsOnPage(page)).filter(w => w.caption === 'ゼルビノ').length, 1);
@@ -204,6 +243,7 @@ for (const device of Devices) {
             await page.evaluate(({ x, y }) => scrollTo(x - innerWidth / 2, y - innerHeight / 2), point);
             point = await pointIn(page, ...Buttons.closeGraph);
         }
+        await assertReaderFinds(page, '閉じる', point);
         await page.touchscreen.tap(point.x, point.y);
         await waitForWindow(page, 'グラフ', { gone: true });
         await waitForWindow(page, 'ゼルビノ');
@@ -216,7 +256,6 @@ await step('on an iPad, taps throw and run at scale, and turning it keeps the ex
                                                viewport: { width: 820, height: 1180 } });
     const page = await openProgram(context, server.url);
     page.on('pageerror', error => problems.push(error.message));
-    await enableScreenReader(page);
     // Two quick taps are two presses, never a double-tap zoom.
     await tap(page, 'throwDice');
     await page.waitForTimeout(100);
@@ -238,6 +277,7 @@ await step('on an iPad, taps throw and run at scale, and turning it keeps the ex
     await assertOnPage(page, await windowOnPage(page, 'ゼルビノ'));
     assert.deepEqual(await showsFaceOne(page), faces);
     assert.equal((await counters(page)).count, '1');
+    await assertReaderFinds(page, 'さいころ投げる', await pointIn(page, ...Buttons.throwDice));
 
     // An automatic run goes on through a turn back, and stops by a tap.
     await tap(page, 'auto');
@@ -275,7 +315,6 @@ await step('without the network the page starts again from the service worker', 
     await server.close();
     await page.reload();
     await waitForWindow(page, 'ゼルビノ');
-    await enableScreenReader(page);
     await click(page, 'throwDice');
     await page.waitForTimeout(150);
     await click(page, 'stopDice');

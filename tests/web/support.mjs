@@ -177,8 +177,7 @@ export async function tap(page, button) {
     await page.touchscreen.tap(point.x, point.y);
 }
 
-// The screen reader's view of the experiment window's counters; Qt builds
-// it once a screen reader asks, by the button it hides in each window.
+// The screen reader's view of the experiment window's counters.
 export async function counters(page) {
     return page.evaluate(() => {
         const shadow = document.getElementById('qt-shadow-container').shadowRoot;
@@ -187,12 +186,38 @@ export async function counters(page) {
     });
 }
 
-export async function enableScreenReader(page) {
-    await page.evaluate(() => {
-        const shadow = document.getElementById('qt-shadow-container').shadowRoot;
-        shadow.querySelectorAll('.qt-window-a11y-container button').forEach(button => {
-            if (button.textContent === 'Enable Screen Reader')
-                button.click();
-        });
-    });
+// What a screen reader finds on the page: Chromium's accessibility tree, each
+// node with its role, name, description and live setting, and, for those that
+// `placed` picks, where its element lies on the page.
+export async function readerTree(page, placed = () => false) {
+    const cdp = await page.context().newCDPSession(page);
+    const { nodes } = await cdp.send('Accessibility.getFullAXTree');
+    const found = [];
+    for (const node of nodes.filter(n => !n.ignored)) {
+        const seen = { role: node.role?.value, name: node.name?.value ?? '', description: node.description?.value ?? '',
+                       live: node.properties?.find(p => p.name === 'live')?.value.value };
+        if (placed(seen) && node.backendDOMNodeId) {
+            const { model } = await cdp.send('DOM.getBoxModel', { backendNodeId: node.backendDOMNodeId });
+            const [left, top, , , right, bottom] = model.border;
+            seen.box = { x: left, y: top, width: right - left, height: bottom - top };
+        }
+        found.push(seen);
+    }
+    await cdp.detach();
+    return found;
+}
+
+// The reader's button of that name lies over the point where a pupil
+// presses the button, as a finger exploring the screen finds it.
+export async function assertReaderFinds(page, name, point) {
+    const buttons = (await readerTree(page, node => node.role === 'button' && node.name === name))
+        .filter(node => node.box);
+    const { x, y, width, height } = buttons.find(node => node.box.width > 0)?.box ?? {};
+    if (!(point.x >= x && point.x <= x + width && point.y >= y && point.y <= y + height))
+        throw new Error(`the reader's ${name} at ${x},${y} ${width}x${height}, the button at ${point.x},${point.y}`);
+}
+
+// What the page's live region says now.
+export function spoken(page) {
+    return page.evaluate(() => document.getElementById('spoken').textContent);
 }
