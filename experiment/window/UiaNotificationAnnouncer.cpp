@@ -5,8 +5,10 @@
 #include <QLibrary>
 #include <QWidget>
 
-#include <oleauto.h>
+// oleauto.h needs windows.h before it.
 #include <windows.h>
+
+#include <oleauto.h>
 
 namespace {
 
