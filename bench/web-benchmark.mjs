@@ -1,7 +1,8 @@
 // Measures the browser build in headless Chromium, against a one-label page
 // built with the same Qt in the same run, on an iPad's and a Chromebook's
-// page, and prints Markdown tables.
-//   node bench/web-benchmark.mjs [BUILD_DIR]      (default build/web)
+// page, and prints Markdown tables. Given an earlier build too, it starts
+// that build's page among the others and compares their first paints.
+//   node bench/web-benchmark.mjs [BUILD_DIR [EARLIER_BUILD_DIR]]      (default build/web)
 // Needs the page's zip (cpack --preset web) and tests/web's npm packages.
 import { readdirSync, readFileSync } from 'node:fs';
 import path from 'node:path';
@@ -19,6 +20,7 @@ const Devices = [
 const build = path.resolve(process.argv[2] ?? 'build/web');
 const programFolder = unpackDownload(build);
 const baselineFolder = path.join(build, 'bench');
+const earlierFolder = process.argv[3] && unpackDownload(path.resolve(process.argv[3]));
 
 const median = values => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 const mib = bytes => `${(bytes / 1048576).toFixed(2)} MiB`;
@@ -83,16 +85,21 @@ async function start(url, device, { warm }) {
 async function measureStarts(device) {
     const program = await serveFolder(programFolder);
     const baseline = await serveFolder(baselineFolder);
-    const runs = { baseline: [], cold: [], warm: [] };
+    const earlier = earlierFolder && await serveFolder(earlierFolder);
+    const runs = { baseline: [], cold: [], warm: [], earlier: [] };
     for (let i = 0; i < STARTS; ++i) {
         runs.baseline.push(await start(baseline.url, device, { warm: false }));
         runs.cold.push(await start(program.url, device, { warm: false }));
         runs.warm.push(await start(program.url, device, { warm: true }));
+        if (earlier)
+            runs.earlier.push(await start(earlier.url, device, { warm: false }));
     }
     await program.close();
     await baseline.close();
+    await earlier?.close();
     const medians = list => ({ time: median(list.map(r => r.time)), memory: median(list.map(r => r.memory)) });
-    return { baseline: medians(runs.baseline), cold: medians(runs.cold), warm: medians(runs.warm) };
+    return { baseline: medians(runs.baseline), cold: medians(runs.cold), warm: medians(runs.warm),
+             earlier: earlier && medians(runs.earlier) };
 }
 
 // 自　動 until the 100th throw, timed by the count label's own changes.
@@ -176,9 +183,13 @@ for (const file of programSizes)
 console.log(`| all | ${mib(program.raw)} | ${mib(program.gzip)} |\n`);
 console.log('| Figure | Measured | Baseline | Goal | Verdict |\n|---|---|---|---|---|');
 console.log(`| Download, gzip | ${mib(program.gzip)} | one label ${mib(baseline.gzip)} | ≤ 4 MiB | ${program.gzip <= 4 * 1048576 ? 'met' : '**not met**'} |`);
-for (const { device, baseline: baselineCold, cold: programCold, warm: programWarm } of starts) {
+for (const { device, baseline: baselineCold, cold: programCold, warm: programWarm, earlier } of starts) {
     const ratio = programCold.time / baselineCold.time;
     console.log(`| ${device.name}: navigation to first paint, cold | ${programCold.time.toFixed(0)} ms | one label ${baselineCold.time.toFixed(0)} ms | ≤ 1.2 × baseline | ${ratio.toFixed(2)} ×, ${ratio <= 1.2 ? 'met' : '**not met**'} |`);
+    if (earlier) {
+        const change = programCold.time / earlier.time;
+        console.log(`| ${device.name}: first paint, cold, against the earlier build | ${programCold.time.toFixed(0)} ms | earlier ${earlier.time.toFixed(0)} ms | ≤ 1.05 × earlier | ${change.toFixed(2)} ×, ${change <= 1.05 ? 'met' : '**not met**'} |`);
+    }
     console.log(`| ${device.name}: navigation to first paint, warm (service worker) | ${programWarm.time.toFixed(0)} ms | | (reference) | |`);
     console.log(`| ${device.name}: renderer memory | ${mib(programCold.memory)} | one label ${mib(baselineCold.memory)} | (reference) | ${programCold.memory >= baselineCold.memory ? '+' : '−'}${mib(Math.abs(programCold.memory - baselineCold.memory))} |`);
 }

@@ -225,7 +225,8 @@ async function start() {
         end('ゼルビノが止まりました。');
         return;
     }
-    openToReaders();
+    // After the first paint, which the pupil waits for.
+    requestAnimationFrame(() => setTimeout(openToReaders));
     followPageSize(instance, scale);
     return instance;
 }

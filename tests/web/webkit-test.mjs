@@ -75,11 +75,9 @@ async function click([x, y]) {
                   { type: 'pointerUp', button: 0 }] }] });
 }
 
-const counted = () => inPage(() => {
-    const shadow = document.getElementById('qt-shadow-container').shadowRoot;
-    shadow.querySelectorAll('.qt-window-a11y-container button').forEach(button => button.click());
-    return shadow.querySelector('textarea[aria-description="実験回数"]')?.textContent;
-});
+// The count as a screen reader finds it, which the page offers by itself.
+const counted = () => inPage(() => document.getElementById('qt-shadow-container').shadowRoot
+    .querySelector('textarea[aria-description="実験回数"]')?.textContent);
 
 const server = await serveFolder(unpackDownload(process.argv[2]));
 if (await step('MiniBrowser opens the page of an iPad upright', () => openBrowser(server.url))) {
