@@ -1,5 +1,6 @@
 #include "HelpWindow.h"
 
+#include "AccessibleRole.h"
 #include "DesignFont.h"
 #include "DrawingSurface.h"
 #include "HelpText.h"
@@ -36,6 +37,9 @@ HelpWindow::HelpWindow(QWidget *parent)
     picture = new DrawingSurface(fromTwips(120, 480, 8295, 6015), this);
     picture->setObjectName(u"Picture1"_s);
     picture->setFont(DesignFont::gothic(15, QFont::Normal));
+    // Text to a reader, which it reads out as the focus comes to it; as a
+    // frame it would be taken for a window and passed over.
+    AccessibleRole::set(*picture, QAccessible::StaticText);
     picture->setAccessibleName(HelpText().join(u'\n'));
 
     setTabOrder(closeButton, picture);
