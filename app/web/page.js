@@ -147,7 +147,8 @@ function styleFrames() {
 // Qt's elements for screen readers lie behind each window, placed in the
 // design's pixels, which the style above brings to the page's scale. Qt
 // builds them only once asked by a button of its own, in English, that a
-// reader would have to find first: the program asks at once instead.
+// reader would have to find first: the page presses it itself, as soon as
+// the program has painted.
 function openToReaders() {
     const shadow = document.getElementById('qt-shadow-container')?.shadowRoot;
     shadow?.querySelectorAll('.qt-window-a11y-container > button.hidden-visually-read-by-screen-reader')

@@ -10,11 +10,6 @@
 
 namespace {
 
-bool isFace(int value)
-{
-    return value >= 1 && value <= FacesPerDie;
-}
-
 // Row-major by the large die, as the cells are laid out on the window.
 std::size_t cellIndex(int large, int small)
 {

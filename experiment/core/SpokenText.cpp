@@ -13,7 +13,7 @@ namespace {
 
 QString productKind(int large, int small)
 {
-    return (large * small) % 2 == 1 ? u"積は奇数"_s : u"積は偶数"_s;
+    return isOddProduct(large, small) ? u"積は奇数"_s : u"積は偶数"_s;
 }
 
 // The three counters as the window labels them.
@@ -22,11 +22,6 @@ QString counters(const ExperimentRecord &record)
     return u"実験回数 %1、積が奇数の回数 %2、割合 %3"_s.arg(record.ThrowCount())
         .arg(record.OddCount())
         .arg(formatRatio(record.CurrentRatio()));
-}
-
-bool isFace(int value)
-{
-    return value >= 1 && value <= FacesPerDie;
 }
 
 } // namespace

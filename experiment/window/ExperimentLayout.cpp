@@ -39,10 +39,9 @@ QList<LabelDesign> designLabels()
     constexpr QRect firstCell = fromTwips(1560, 2760, 975, 375);
     for (int large = 1; large <= FacesPerDie; ++large) {
         for (int small = 1; small <= FacesPerDie; ++small) {
-            const bool oddProduct = (large * small) % 2 == 1;
             all.append({LabelNames::tallyCell(large, small),
                         firstCell.translated((small - 1) * ColumnPitch, (large - 1) * RowPitch), QString(),
-                        oddProduct ? LabelLook::OddCell : LabelLook::Cell, QString(), Outcome{large, small}});
+                        isOddProduct(large, small) ? LabelLook::OddCell : LabelLook::Cell, QString(), Outcome{large, small}});
         }
     }
 
