@@ -22,10 +22,21 @@ async function waitForCount(page, expected) {
     assert.equal((await counters(page)).count, expected);
 }
 
-const server = await serveFolder(folder);
+// In a folder of the server, as on a forge's project pages.
+const server = await serveFolder(folder, '/zerubino/');
 const browser = await launchChromium();
 // A Chromebook's screen: room for the help window beside the experiment window.
 const context = await browser.newContext({ hasTouch: true, viewport: { width: 1366, height: 768 } });
+// What other sites of the same origin keep: another site, another copy of
+// ゼルビノ, and an earlier version of this one, whose cache is this one's to remove.
+const OthersCaches = ['another site', 'zerubino /copy/ 0123456789abcdef'];
+const EarlierCache = 'zerubino-0123456789abcdef';
+await context.newPage().then(async other => {
+    // Any document of the origin will do; this one starts nothing.
+    await other.goto(new URL('manifest.webmanifest', server.url).href);
+    await other.evaluate(names => Promise.all(names.map(name => caches.open(name))), [...OthersCaches, EarlierCache]);
+    await other.close();
+});
 const foreign = [];
 context.on('request', request => {
     if (!request.url().startsWith(server.url) && !request.url().startsWith('data:') &&
@@ -295,18 +306,21 @@ await step('on an iPad, taps throw and run at scale, and turning it keeps the ex
 
 await step('nothing came from another origin, and nothing is kept but the program\'s files', async () => {
     assert.deepEqual(foreign, []);
-    const kept = await page.evaluate(async () => ({
+    const kept = await page.evaluate(async others => ({
         cookies: document.cookie,
         local: localStorage.length,
         session: sessionStorage.length,
         databases: (await indexedDB.databases()).length,
-        caches: await Promise.all((await caches.keys()).map(async name =>
-            [name, (await (await caches.open(name)).keys()).map(r => new URL(r.url).pathname.slice(1))])),
-    }));
+        caches: await Promise.all((await caches.keys()).filter(name => !others.includes(name)).map(async name =>
+            [name, (await (await caches.open(name)).keys()).map(r => new URL(r.url, location).pathname)])),
+        others: (await caches.keys()).filter(name => others.includes(name)),
+    }), OthersCaches);
     assert.deepEqual([kept.cookies, kept.local, kept.session, kept.databases], ['', 0, 0, 0]);
-    assert.equal(kept.caches.length, 1);
-    const [name, files] = kept.caches[0];
-    assert.match(name, /^zerubino-[0-9a-f]{16}$/);
+    assert.deepEqual(kept.others, OthersCaches);
+    assert.equal(kept.caches.length, 1, kept.caches.map(([name]) => name).join(', '));
+    const [name, paths] = kept.caches[0];
+    assert.match(name, /^zerubino \/zerubino\/ [0-9a-f]{16}$/);
+    const files = paths.map(p => p.replace(/^\/zerubino\//, ''));
     assert.deepEqual(files.filter(f => !readdirSync(folder).includes(f)), []);
     assert.ok(files.includes('zerubino.wasm') && files.includes('pinpon.wav'), files.join(' '));
 });

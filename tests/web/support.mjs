@@ -27,18 +27,19 @@ export function unpackDownload(zipOrBuild) {
 }
 
 // Serves a folder as a plain static web server does, compressed where the
-// browser asks for it (once per file, as a server's precompressed files are).
+// browser asks for it (once per file, as a server's precompressed files are),
+// at the server's top or, as a forge's project pages are, under a folder.
 // Every request is noted; close() takes the network away, as a dropped
 // school Wi-Fi does.
-export async function serveFolder(folder) {
+export async function serveFolder(folder, under = '/') {
     const requests = [];
     const compressed = new Map();
     const server = createServer(async (request, response) => {
         requests.push(request.url);
         const name = decodeURIComponent(new URL(request.url, 'http://host').pathname).replace(/\/$/, '/index.html');
-        const file = path.join(folder, path.normalize(name));
+        const file = path.join(folder, path.normalize(name.slice(under.length - 1)));
         try {
-            if (!file.startsWith(folder))
+            if (!name.startsWith(under) || !file.startsWith(folder))
                 throw new Error('outside');
             let body = await readFile(file);
             const headers = { 'Content-Type': Types[path.extname(file)] ?? 'application/octet-stream' };
@@ -55,7 +56,7 @@ export async function serveFolder(folder) {
     });
     await new Promise(resolve => server.listen(0, '127.0.0.1', resolve));
     return {
-        url: `http://127.0.0.1:${server.address().port}/`,
+        url: `http://127.0.0.1:${server.address().port}${under}`,
         requests,
         close: () => new Promise(resolve => { server.closeAllConnections(); server.close(resolve); }),
     };
