@@ -1,6 +1,7 @@
 #include "Program.h"
 
 #include "ScreenReaderAnnouncer.h"
+#include "SpokenText.h"
 #include "WindowPlacement.h"
 
 Program::Program(const ProgramSeams &seams)
@@ -13,9 +14,17 @@ Program::Program(const ProgramSeams &seams)
     , announcer(screenReaderAnnouncer(window))
     , results(record, window, *announcer)
 {
+    if (seams.store) {
+        keeper.emplace(record, *seams.store);
+        restored = keeper->restore();
+        if (restored)
+            controller.experimentRestored();
+    }
     QObject::connect(&window, &ExperimentWindow::fired, &window, [this](Control control) {
         controller.handle(control);
         results.afterHandling(control);
+        if (keeper)
+            keeper->afterHandling();
     });
     activations.track(&window, [this] { controller.Form_Activate(); });
 }
@@ -24,4 +33,6 @@ void Program::start()
 {
     WindowPlacement::show(window);
     window.activateWindow();
+    if (restored)
+        announcer->announce(SpokenText::experimentRestored(record));
 }

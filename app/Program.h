@@ -5,14 +5,17 @@
 #include "CuePlayer.h"
 #include "Dice.h"
 #include "ExperimentController.h"
+#include "ExperimentKeeper.h"
 #include "ExperimentRecord.h"
 #include "ExperimentWindow.h"
 #include "ProgramWindows.h"
 #include "ResultAnnouncer.h"
 
 #include <memory>
+#include <optional>
 
 class ExitQuestion;
+class ExperimentStore;
 class MediaControl;
 class RandomSource;
 class TimeOfDayClock;
@@ -26,6 +29,8 @@ struct ProgramSeams {
     MediaControl &media;
     TimerFactory &timers;
     ExitQuestion &exitQuestion;
+    // Where the page keeps the experiment; the desktop keeps none.
+    ExperimentStore *store = nullptr;
 };
 
 // The whole program wired together: the experiment window with its record,
@@ -35,7 +40,8 @@ class Program
 public:
     explicit Program(const ProgramSeams &seams);
 
-    // Shows the experiment window; its first activation readies it.
+    // Shows the experiment window; its first activation readies it, and a
+    // reader hears of an experiment that the page brought back.
     void start();
 
     // Places the shown windows again on a screen that has changed its size or
@@ -55,6 +61,8 @@ private:
     // What the handlers did, told to a screen reader.
     const std::unique_ptr<Announcer> announcer;
     ResultAnnouncer results;
+    std::optional<ExperimentKeeper> keeper;
+    bool restored = false;
     // Declared last, so that it goes first: the windows that close on the
     // way out must run no activation handler of a controller already gone.
     ActivationTracker activations;

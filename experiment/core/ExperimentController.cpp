@@ -47,6 +47,13 @@ void ExperimentController::Form_Activate()
     set(Command6, true);
 }
 
+void ExperimentController::experimentRestored()
+{
+    const bool roomLeft = experimentHasRoom();
+    set(Command1, roomLeft);
+    set(Command8, roomLeft);
+}
+
 void ExperimentController::Command8_Click()
 {
     set(Timer1, true);

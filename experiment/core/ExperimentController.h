@@ -29,6 +29,10 @@ public:
     void Timer2_Timer();
     void Timer3_Timer();
 
+    // Before the first activation, for an experiment brought back whole: a
+    // full one comes back finished, any other ready to go on.
+    void experimentRestored();
+
     // Runs the handler of a control's click or tick.
     void handle(Control control);
 

@@ -33,6 +33,17 @@ void ExperimentRecord::CountThrow()
 
 void ExperimentRecord::RecordThrow()
 {
+    tallyThrow();
+
+    display.showText(LabelNames::OddCount, QString::number(oddCount));
+    showTally();
+    if (throwCount > 0)
+        display.showText(LabelNames::Ratio, formatRatio(currentRatio));
+}
+
+void ExperimentRecord::tallyThrow()
+{
+    throws.append({faceA, faceB});
     // A stop before a die's first roll finds its face still 0: the throw is
     // counted but enters no cell.
     if (isFace(faceA) && isFace(faceB)) {
@@ -41,32 +52,53 @@ void ExperimentRecord::RecordThrow()
     }
     oddCount = sumOfOddCells();
 
-    display.showText(LabelNames::OddCount, QString::number(oddCount));
-    showTally();
-
     if (throwCount > 0) {
         currentRatio = float(double(oddCount) / double(throwCount));
-        display.showText(LabelNames::Ratio, formatRatio(currentRatio));
         ratioHistory.at(std::size_t(throwCount)) = currentRatio;
     }
 }
 
 void ExperimentRecord::ResetExperiment()
 {
-    tally.fill(0);
+    empty();
     showTally();
-
-    throwCount = 0;
     display.showText(LabelNames::ThrowCount, QString::number(throwCount));
-
-    oddCount = sumOfOddCells();
     display.showText(LabelNames::OddCount, QString::number(oddCount));
-
-    currentRatio = 0.0f;
     display.showText(LabelNames::Ratio, formatRatio(currentRatio));
+}
 
+void ExperimentRecord::replay(const QList<Throw> &kept, Throw lastRolled)
+{
+    empty();
+    for (const Throw &made : kept) {
+        throwCount = checkedAdd(throwCount, 1);
+        faceA = made.large;
+        faceB = made.small;
+        tallyThrow();
+    }
+    faceA = lastRolled.large;
+    faceB = lastRolled.small;
+    if (throwCount > 0)
+        showNumbers();
+}
+
+void ExperimentRecord::empty()
+{
+    tally.fill(0);
+    throwCount = 0;
+    oddCount = sumOfOddCells();
+    currentRatio = 0.0f;
     // Entry 0 is never a throw and is left alone.
     std::fill(ratioHistory.begin() + 1, ratioHistory.end(), 0.0f);
+    throws.clear();
+}
+
+void ExperimentRecord::showNumbers()
+{
+    display.showText(LabelNames::ThrowCount, QString::number(throwCount));
+    display.showText(LabelNames::OddCount, QString::number(oddCount));
+    showTally();
+    display.showText(LabelNames::Ratio, formatRatio(currentRatio));
 }
 
 void ExperimentRecord::storeFace(Die die, qint16 face)

@@ -2,6 +2,7 @@
 
 #include "Die.h"
 
+#include <QList>
 #include <QtGlobal>
 
 #include <array>
@@ -17,6 +18,13 @@ inline constexpr qint16 MAX_THROWS = 1000;
 class ExperimentRecord
 {
 public:
+    // The faces one throw recorded; 0 where a die had not rolled yet.
+    struct Throw {
+        qint16 large = 0;
+        qint16 small = 0;
+        friend bool operator==(const Throw &, const Throw &) = default;
+    };
+
     explicit ExperimentRecord(LabelDisplay &display);
 
     // One more throw, shown at once; its dice are recorded afterwards.
@@ -29,6 +37,11 @@ public:
     // The dice store the face each roll draws.
     void storeFace(Die die, qint16 face);
 
+    // Rebuilds the record from its throws, each counted and recorded again
+    // by the arithmetic that first recorded it, with the faces the dice last
+    // rolled, and shows every number once. Nothing is shown for no throws.
+    void replay(const QList<Throw> &throws, Throw lastRolled);
+
     qint16 ThrowCount() const { return throwCount; }
     float CurrentRatio() const { return currentRatio; }
     // The ratio after throw n, n in 0..MAX_THROWS (entry 0 stays 0).
@@ -38,8 +51,13 @@ public:
     // Throws with large die `large` and small die `small`, both 1..6.
     qint16 Tally(int large, int small) const;
     qint16 OddCount() const { return oddCount; }
+    // Every throw since the experiment began, in order.
+    const QList<Throw> &Throws() const { return throws; }
 
 private:
+    void tallyThrow();
+    void empty();
+    void showNumbers();
     qint16 &cell(int large, int small);
     qint16 sumOfOddCells() const;
     void showTally();
@@ -54,4 +72,5 @@ private:
     qint16 faceB = 0;
     std::array<qint16, FacesPerDie * FacesPerDie> tally{};
     qint16 oddCount = 0;
+    QList<Throw> throws;
 };

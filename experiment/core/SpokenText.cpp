@@ -56,6 +56,11 @@ QString recordCleared()
     return u"初期化しました。記録を消しました。"_s;
 }
 
+QString experimentRestored(const ExperimentRecord &record)
+{
+    return u"前の実験の続きです。%1"_s.arg(counters(record));
+}
+
 QString tallyCell(int large, int small, const QString &shownCount)
 {
     const QString outcome = u"大 %1、小 %2"_s.arg(large).arg(small);

@@ -17,6 +17,8 @@ QString runProgress(const ExperimentRecord &record);
 QString runStopped(const ExperimentRecord &record);
 QString runEnded(const ExperimentRecord &record);
 QString recordCleared();
+// The experiment kept by the page, back after the page was reloaded.
+QString experimentRestored(const ExperimentRecord &record);
 
 // A tally cell: its outcome, its count as shown (empty before the first
 // throw) and whether the product is odd.

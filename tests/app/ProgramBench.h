@@ -38,14 +38,15 @@ inline void clickChild(QWidget *window, const QString &name)
 }
 
 // The real program with fakes for the clock, the random source, the sound,
-// the timers and the exit question; the sound may be a real one.
+// the timers and the exit question; the sound may be a real one, and the
+// page's keeping of the experiment a fake one.
 struct ProgramBench {
     ProgramBench()
         : ProgramBench(nullptr)
     {
     }
-    explicit ProgramBench(MediaControl *sound)
-        : program({clock, random, sound ? *sound : media, timers, exitQuestion})
+    explicit ProgramBench(MediaControl *sound, ExperimentStore *store = nullptr)
+        : program({clock, random, sound ? *sound : media, timers, exitQuestion, store})
     {
     }
 

@@ -3,13 +3,67 @@
 #include "ExperimentStatePrinting.h"
 #include "GraphWindow.h"
 #include "HelpWindow.h"
+#include "MemoryExperimentStore.h"
 #include "ProgramBench.h"
+#include "SpokenText.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// How a pupil left the experiment when the page went away.
+enum class Left { RunStopped, Tumbling, Finished, Unreadable };
+
+// Every number the experiment window shows.
+QStringList shownNumbers(ProgramBench &bench)
+{
+    QStringList shown;
+    for (const QString &label : {LabelNames::ThrowCount, LabelNames::OddCount, LabelNames::Ratio})
+        shown.append(bench.text(label));
+    for (int large = 1; large <= 6; ++large) {
+        for (int small = 1; small <= 6; ++small)
+            shown.append(bench.text(LabelNames::tallyCell(large, small)));
+    }
+    return shown;
+}
+
+QList<float> history(const ExperimentRecord &record)
+{
+    QList<float> ratios;
+    for (int n = 0; n <= MAX_THROWS; ++n)
+        ratios.append(record.RatioHistory(n));
+    return ratios;
+}
+
+void throwByHand(ProgramBench &bench)
+{
+    bench.click(Control::Command8);
+    bench.tick(Control::Timer1);
+    bench.tick(Control::Timer2);
+    bench.click(Control::Command2);
+}
+
+void leave(ProgramBench &bench, Left how)
+{
+    if (how == Left::Tumbling) {
+        throwByHand(bench);
+        throwByHand(bench);
+        bench.click(Control::Command8);
+        bench.tick(Control::Timer1);
+        return;
+    }
+    bench.click(Control::Command1);
+    for (int tick = 0; tick < (how == Left::Finished ? MAX_THROWS + 1 : 640); ++tick)
+        bench.tick(Control::Timer3);
+    if (how != Left::Finished)
+        bench.click(Control::Command3);
+}
+
+} // namespace
 
 class ProgramTest : public QObject
 {
@@ -79,6 +133,65 @@ private slots:
         QCOMPARE(bench->media.commands.at(2), u"FileName=endpinpon.wav"_s);
         QCOMPARE(bench->state(), ExperimentState::Cleared);
         QVERIFY(bench->form1().isVisible());
+    }
+
+    // The page kept what a handler changed; a start with it shows the same
+    // numbers, history and faces in Ready, or Finished, and a reader hears once
+    // that it came back. What cannot be read is erased, and the start is empty.
+    void aKeptExperimentComesBackAsItWasLeft_data()
+    {
+        QTest::addColumn<Left>("how");
+        QTest::addColumn<ExperimentState>("state");
+        QTest::addColumn<int>("count");
+        QTest::newRow("an automatic run stopped") << Left::RunStopped << ExperimentState::Ready << 640;
+        QTest::newRow("dice tumbling after two throws") << Left::Tumbling << ExperimentState::Ready << 2;
+        QTest::newRow("a finished experiment") << Left::Finished << ExperimentState::Finished << 1000;
+        QTest::newRow("an unreadable form") << Left::Unreadable << ExperimentState::Ready << 0;
+    }
+
+    void aKeptExperimentComesBackAsItWasLeft()
+    {
+        QFETCH(Left, how);
+        QFETCH(ExperimentState, state);
+        QFETCH(int, count);
+
+        MemoryExperimentStore page;
+        page.keptForStart = u"1;1;0;0.000;11;71"_s;
+        ProgramBench left(nullptr, &page);
+        left.start();
+        if (how != Left::Unreadable)
+            leave(left, how);
+        const QStringList shown = shownNumbers(left);
+        const ExperimentRecord &before = left.program.experimentRecord();
+
+        MemoryExperimentStore reloaded;
+        reloaded.keptForStart = how == Left::Unreadable ? page.keptForStart : page.forms.last();
+        ProgramBench back(nullptr, &reloaded);
+        back.start();
+        const ExperimentRecord &record = back.program.experimentRecord();
+        QCOMPARE(back.state(), state);
+        QCOMPARE(record.ThrowCount(), count);
+        QCOMPARE(reloaded.forgotten, how == Left::Unreadable ? 1 : 0);
+        QVERIFY(reloaded.forms.isEmpty());
+        if (how == Left::Unreadable) {
+            QCOMPARE(back.text(LabelNames::ThrowCount), QString());
+            return;
+        }
+        QCOMPARE(shownNumbers(back), shown);
+        QCOMPARE(history(record), history(before));
+        QCOMPARE(record.FaceA(), before.FaceA());
+        QCOMPARE(record.FaceB(), before.FaceB());
+        const auto heard = back.form1().findChildren<QWidget *>();
+        QCOMPARE(std::count_if(heard.begin(), heard.end(), [&](QWidget *widget) {
+                     return widget->accessibleName() == SpokenText::experimentRestored(record);
+                 }), 1);
+
+        // The next throw is kept; a finished experiment takes none.
+        throwByHand(back);
+        if (state == ExperimentState::Finished)
+            QVERIFY(reloaded.forms.isEmpty());
+        else
+            QCOMPARE(reloaded.forms.last().section(u';', 1, 1).toInt(), count + 1);
     }
 
     void theRealExitQuestionClosingIsNoActivation()
