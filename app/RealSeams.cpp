@@ -23,7 +23,7 @@ RealSeams::RealSeams()
 #ifdef Q_OS_WASM
 ProgramSeams RealSeams::seams()
 {
-    return {clock, random, *media, timers, exitQuestion};
+    return {clock, random, *media, timers, exitQuestion, &store};
 }
 
 // A page's program never returns from its event loop.

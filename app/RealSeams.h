@@ -7,6 +7,7 @@
 #include "SystemTimeOfDayClock.h"
 #ifdef Q_OS_WASM
 #include "MediaControl.h"
+#include "PageExperimentStore.h"
 
 #include <memory>
 #else
@@ -36,6 +37,10 @@ struct RealSeams {
 #endif
     QtTimerFactory timers;
     MessageBoxExitQuestion exitQuestion;
+#ifdef Q_OS_WASM
+    // Tablets throw pages away; a desktop keeps its program, and nothing.
+    PageExperimentStore store;
+#endif
 };
 
 // Application-wide settings made once at start-up, before any window exists.

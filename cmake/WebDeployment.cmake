@@ -42,9 +42,9 @@ function(zerubino_deploy_web_page target captionFace)
     get_filename_component(texts ${ZERUBINO_QT_JAPANESE_TEXTS} DIRECTORY)
     qt_add_resources(${target} qt_texts PREFIX /translations BASE ${texts} FILES ${ZERUBINO_QT_JAPANESE_TEXTS})
     # Named as they are served, and the files they are made from.
-    set(served page.js page.css manifest.webmanifest icon-192.png icon-512.png ${target}.js ${target}.wasm
+    set(served page.js kept-experiment.js page.css manifest.webmanifest icon-192.png icon-512.png ${target}.js ${target}.wasm
         qtloader.js)
-    set(sources ${web}/page.js ${web}/page.css ${web}/manifest.webmanifest
+    set(sources ${web}/page.js ${web}/kept-experiment.js ${web}/page.css ${web}/manifest.webmanifest
         ${PROJECT_SOURCE_DIR}/data/icons/192.png ${PROJECT_SOURCE_DIR}/data/icons/512.png ${captionFace})
     get_filename_component(captionName ${captionFace} NAME)
     list(APPEND served ${captionName})
@@ -61,7 +61,7 @@ function(zerubino_deploy_web_page target captionFace)
                 ${PROJECT_SOURCE_DIR}/cmake/WritePage.cmake
         VERBATIM)
     add_custom_target(${target}_page ALL DEPENDS ${page}/index.html ${page}/service-worker.js)
-    install(FILES ${page}/index.html ${page}/service-worker.js ${web}/page.js ${web}/page.css
+    install(FILES ${page}/index.html ${page}/service-worker.js ${web}/page.js ${web}/kept-experiment.js ${web}/page.css
                   ${web}/manifest.webmanifest ${captionFace}
                   ${linked}
             DESTINATION .)

@@ -1,7 +1,8 @@
 // Starts ゼルビノ in the page: checks what the browser offers, loads the
-// program with its progress shown, hands it its cues, and takes its place
-// with a line when it has ended. Nothing is stored but the service
-// worker's copy of the program's own files.
+// program with its progress shown, hands it its cues and the experiment kept
+// for it (kept-experiment.js), and takes its place with a line when it has
+// ended. Nothing else is stored but the service worker's copy of the
+// program's own files.
 'use strict';
 
 const notice = document.getElementById('notice');
@@ -205,7 +206,13 @@ async function start() {
         instance = await qtLoad({
             preRun: [loading => cues.forEach(cue => cue.then(file => writeCue(loading, file)))],
             zerubinoFrameWindows: styleFrames,
-            zerubinoEnded: () => end('ゼルビノは終了しました。'),
+            zerubinoKeptExperiment: KeptExperiments.take(),
+            zerubinoKeepExperiment: form => KeptExperiments.keep(form),
+            zerubinoForgetExperiment: () => KeptExperiments.forget(),
+            zerubinoEnded: () => {
+                KeptExperiments.forgetAll();
+                end('ゼルビノは終了しました。');
+            },
             qt: {
                 module: Promise.resolve(module),
                 entryFunction: window.zerubino_entry,

@@ -23,13 +23,25 @@ EM_JS(void, zerubinoStopCue, (), {
     }
 });
 
+// An iPad interrupts a page's audio when another app plays or the device
+// sleeps, and may then refuse to resume it, or report it running with its
+// clock stopped: such a context is replaced on the next cue. A cue asked for
+// while the page is hidden stays silent.
 EM_JS(void, zerubinoSoundCue, (const float *const *channels, int channelCount, int frames, int rate, int patienceMs), {
     if (!Module.zerubinoCues)
         Module.zerubinoCues = {context: null, source: null, latest: 0};
     const cues = Module.zerubinoCues;
     const cue = ++cues.latest;
+    if (document.hidden)
+        return;
     try {
         const AudioContext = globalThis.AudioContext || globalThis.webkitAudioContext;
+        const broken = cues.context && (cues.context.state === 'interrupted' || cues.context.state === 'closed'
+                                        || cues.context.zerubinoStalled);
+        if (broken) {
+            cues.context.close().catch(() => {});
+            cues.context = null;
+        }
         if (!cues.context)
             cues.context = new AudioContext();
         const context = cues.context;
@@ -53,11 +65,18 @@ EM_JS(void, zerubinoSoundCue, (const float *const *channels, int channelCount, i
             };
             cues.source = source;
             source.start();
+            const startedAt = context.currentTime;
+            setTimeout(() => {
+                if (cues.source === source && context.state === 'running' && context.currentTime === startedAt)
+                    context.zerubinoStalled = true;
+            }, 250);
         };
         if (context.state === 'running')
             start();
         else
-            context.resume().then(start, () => {});
+            context.resume().then(start, () => {
+                context.zerubinoStalled = true;
+            });
     } catch (e) {
         // A browser without audio, or one that refuses this sound: silence.
     }

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "ExperimentStore.h"
+
+// The page's keeping of the experiment (page.js): what it found for this
+// start, given with the program's loading, and what the program hands it
+// after each change, which the page writes into its own storage.
+class PageExperimentStore final : public ExperimentStore
+{
+public:
+    QString kept() const override;
+    void keep(const QString &keptForm) override;
+    void forget() override;
+};
