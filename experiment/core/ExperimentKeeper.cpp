@@ -16,12 +16,13 @@ bool ExperimentKeeper::restore()
     const QString kept = store.kept();
     if (kept.isEmpty())
         return false;
-    const bool restored = KeptExperiment::read(kept, record);
-    if (restored)
-        lastKept = KeptExperiment::write(record);
-    else
+    if (!KeptExperiment::read(kept, record)) {
         store.forget();
-    return restored;
+        return false;
+    }
+    lastKept = KeptExperiment::write(record);
+    // An emptied record comes back as a start does, untold.
+    return record.ThrowCount() > 0;
 }
 
 void ExperimentKeeper::afterHandling()

@@ -13,7 +13,7 @@ public:
     ExperimentKeeper(ExperimentRecord &record, ExperimentStore &store);
 
     // Rebuilds the record from what was kept, if anything could be read;
-    // what could not is erased. True where an experiment came back.
+    // what could not is erased. True where throws came back.
     bool restore();
     void afterHandling();
 
