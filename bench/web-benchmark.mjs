@@ -61,18 +61,35 @@ async function rendererMemory(browser) {
     return largest;
 }
 
+// A full experiment of 1000 throws in the form the page keeps, valid.
+function fullExperiment() {
+    const throws = Array.from({ length: 1000 }, (_, n) => [1 + (n * 7) % 6, 1 + (n * 11 + n % 5) % 6]);
+    const odd = throws.filter(([large, small]) => large % 2 && small % 2).length;
+    return `1;1000;${odd};${(odd / 1000).toFixed(3)};${throws.at(-1).join('')};${throws.flat().join('')}`;
+}
+const FullExperiment = fullExperiment();
+
 // One start in a fresh browser: the first paint, cold or warm from the
-// service worker, and the renderer's memory after it.
-async function start(url, device, { warm }) {
+// service worker, and the renderer's memory after it; with an experiment
+// kept, the page brings it back.
+async function start(url, device, { warm, kept }) {
     const browser = await launchChromium();
     const context = await browser.newContext({ viewport: device.viewport, deviceScaleFactor: device.ratio });
     await context.addInitScript(firstPaintProbe);
+    if (kept) {
+        await context.addInitScript(form => localStorage.setItem('zerubino / experiment bench',
+                                                                 JSON.stringify({ changedAt: Date.now(), form })), kept);
+    }
     const page = await context.newPage();
     let time = await firstPaint(page, url);
     if (warm) {
         // The service worker has kept the files and took the page over.
         await page.waitForFunction(() => navigator.serviceWorker.controller !== null, null, { timeout: 60000 });
         time = await firstPaint(page, url);
+    }
+    if (kept) {
+        await page.waitForFunction(() => document.getElementById('qt-shadow-container').shadowRoot
+            .querySelector('textarea[aria-description="実験回数"]')?.textContent === '1000', null, { timeout: 60000 });
     }
     await page.waitForTimeout(500);
     const memory = await rendererMemory(browser);
@@ -86,11 +103,12 @@ async function measureStarts(device) {
     const program = await serveFolder(programFolder);
     const baseline = await serveFolder(baselineFolder);
     const earlier = earlierFolder && await serveFolder(earlierFolder);
-    const runs = { baseline: [], cold: [], warm: [], earlier: [] };
+    const runs = { baseline: [], cold: [], warm: [], restored: [], earlier: [] };
     for (let i = 0; i < STARTS; ++i) {
         runs.baseline.push(await start(baseline.url, device, { warm: false }));
         runs.cold.push(await start(program.url, device, { warm: false }));
         runs.warm.push(await start(program.url, device, { warm: true }));
+        runs.restored.push(await start(program.url, device, { warm: false, kept: FullExperiment }));
         if (earlier)
             runs.earlier.push(await start(earlier.url, device, { warm: false }));
     }
@@ -99,7 +117,31 @@ async function measureStarts(device) {
     await earlier?.close();
     const medians = list => ({ time: median(list.map(r => r.time)), memory: median(list.map(r => r.memory)) });
     return { baseline: medians(runs.baseline), cold: medians(runs.cold), warm: medians(runs.warm),
-             earlier: earlier && medians(runs.earlier) };
+             restored: medians(runs.restored), earlier: earlier && medians(runs.earlier) };
+}
+
+// Writing the kept experiment as the page does when it is hidden or left:
+// a full one, and an empty one.
+async function keptWrites() {
+    const server = await serveFolder(programFolder);
+    const browser = await launchChromium();
+    const page = await browser.newPage({ viewport: Devices[0].viewport });
+    await page.goto(server.url);
+    await waitForWindow(page, 'ゼルビノ');
+    const write = form => page.evaluate(form => {
+        const times = [];
+        for (let i = 0; i < 51; ++i) {
+            KeptExperiments.keep(form);
+            const started = performance.now();
+            dispatchEvent(new Event('pagehide'));
+            times.push(performance.now() - started);
+        }
+        return times.sort((a, b) => a - b)[25];
+    }, form);
+    const times = { full: await write(FullExperiment), empty: await write('1;0;0;0.000;00;') };
+    await browser.close();
+    await server.close();
+    return times;
 }
 
 // 自　動 until the 100th throw, timed by the count label's own changes.
@@ -174,6 +216,7 @@ for (const device of Devices)
     starts.push({ device, ...await measureStarts(device) });
 const run = await cadence();
 const turned = await turns();
+const writes = await keptWrites();
 
 const program = total(programSizes);
 const baseline = total(baselineSizes);
@@ -183,7 +226,7 @@ for (const file of programSizes)
 console.log(`| all | ${mib(program.raw)} | ${mib(program.gzip)} |\n`);
 console.log('| Figure | Measured | Baseline | Goal | Verdict |\n|---|---|---|---|---|');
 console.log(`| Download, gzip | ${mib(program.gzip)} | one label ${mib(baseline.gzip)} | ≤ 4 MiB | ${program.gzip <= 4 * 1048576 ? 'met' : '**not met**'} |`);
-for (const { device, baseline: baselineCold, cold: programCold, warm: programWarm, earlier } of starts) {
+for (const { device, baseline: baselineCold, cold: programCold, warm: programWarm, restored, earlier } of starts) {
     const ratio = programCold.time / baselineCold.time;
     console.log(`| ${device.name}: navigation to first paint, cold | ${programCold.time.toFixed(0)} ms | one label ${baselineCold.time.toFixed(0)} ms | ≤ 1.2 × baseline | ${ratio.toFixed(2)} ×, ${ratio <= 1.2 ? 'met' : '**not met**'} |`);
     if (earlier) {
@@ -191,9 +234,12 @@ for (const { device, baseline: baselineCold, cold: programCold, warm: programWar
         console.log(`| ${device.name}: first paint, cold, against the earlier build | ${programCold.time.toFixed(0)} ms | earlier ${earlier.time.toFixed(0)} ms | ≤ 1.05 × earlier | ${change.toFixed(2)} ×, ${change <= 1.05 ? 'met' : '**not met**'} |`);
     }
     console.log(`| ${device.name}: navigation to first paint, warm (service worker) | ${programWarm.time.toFixed(0)} ms | | (reference) | |`);
+    const restoring = restored.time / programCold.time;
+    console.log(`| ${device.name}: first paint, cold, bringing back 1000 kept throws | ${restored.time.toFixed(0)} ms | nothing kept ${programCold.time.toFixed(0)} ms | ≤ 1.05 × nothing kept | ${restoring.toFixed(2)} ×, ${restoring <= 1.05 ? 'met' : '**not met**'} |`);
     console.log(`| ${device.name}: renderer memory | ${mib(programCold.memory)} | one label ${mib(baselineCold.memory)} | (reference) | ${programCold.memory >= baselineCold.memory ? '+' : '−'}${mib(Math.abs(programCold.memory - baselineCold.memory))} |`);
 }
 console.log(`| An iPad turned: from the resize to the windows settled, at scales ${turned.scales.join(' and ')} | ${turned.time.toFixed(0)} ms | | within 1 s | ${turned.time <= 1000 ? 'met' : '**not met**'} |`);
+console.log(`| Writing the kept experiment, 1000 throws, when the page is hidden or left | ${writes.full.toFixed(3)} ms | an empty one ${writes.empty.toFixed(3)} ms | ≤ 1 ms | ${(writes.full / writes.empty).toFixed(2)} ×, ${writes.full <= 1 ? 'met' : '**not met**'} |`);
 console.log(`| Cadence of 100 automatic throws | ${run.toFixed(3)} s | ideal 10.000 s | within 50 ms | ${Math.abs(run - 10) <= 0.05 ? 'met' : '**not met**'} |`);
 const browser = await launchChromium();
 console.log(`\n${STARTS} starts of each page on each device, ${TURNS} turns; medians. Chromium ${browser.version()}.`);

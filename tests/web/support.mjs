@@ -1,6 +1,7 @@
 // What the page's test, its screenshots and its benchmark share: a web
 // server of their own on 127.0.0.1, Debian's Chromium, and the windows of
 // the program as they lie on the page.
+import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { mkdtempSync, readdirSync } from 'node:fs';
 import { createServer } from 'node:http';
@@ -221,4 +222,20 @@ export async function assertReaderFinds(page, name, point) {
 // What the page's live region says now.
 export function spoken(page) {
     return page.evaluate(() => document.getElementById('spoken').textContent);
+}
+
+export async function waitForCount(page, expected) {
+    for (const started = Date.now(); Date.now() - started < 10000; await page.waitForTimeout(50)) {
+        if ((await counters(page)).count === expected)
+            return;
+    }
+    assert.equal((await counters(page)).count, expected);
+}
+
+export async function waitForSpoken(page, pattern) {
+    for (const started = Date.now(); Date.now() - started < 5000; await page.waitForTimeout(50)) {
+        if (pattern.test(await spoken(page)))
+            return;
+    }
+    assert.match(await spoken(page), pattern);
 }

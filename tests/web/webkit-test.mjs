@@ -2,7 +2,8 @@
 // an iPad upright (820 × 1180 at pixel ratio 2) in WebKitGTK's MiniBrowser on
 // a virtual display of its own, driven over the W3C WebDriver protocol
 // (WebKitWebDriver) with Node's own fetch. The experiment window is shown at
-// the page's scale, whole on it, and two clicks at scale throw the dice.
+// the page's scale, whole on it, two clicks at scale throw the dice, and the
+// throw is still there after a reload.
 //   node webkit-test.mjs ZIP
 import { spawn } from 'node:child_process';
 import assert from 'node:assert/strict';
@@ -99,6 +100,11 @@ if (await step('MiniBrowser opens the page of an iPad upright', () => openBrowse
         for (const stopped = Date.now(); await counted() !== '1'; await sleep(50))
             assert.ok(Date.now() - stopped < 5000, `the count is "${await counted()}" after the stop`);
         assert.deepEqual(await inPage(() => window.problems), []);
+    });
+    await step('a reload keeps the experiment', async () => {
+        await webDriver('POST', '/refresh', {});
+        for (const reloaded = Date.now(); await counted() !== '1'; await sleep(100))
+            assert.ok(Date.now() - reloaded < 60000, `the count is "${await counted()}" after the reload`);
     });
     await webDriver('DELETE', '');
 }
