@@ -32,6 +32,8 @@ const KeptExperiments = (() => {
     const session = storage('sessionStorage');
 
     let key = null;
+    // The entry a page opened anew took its experiment from.
+    let source = null;
     let pending = null;
     let timer = 0;
     let ended = false;
@@ -85,6 +87,7 @@ const KeptExperiments = (() => {
                     tab = crypto.randomUUID?.() ?? `${Date.now()}-${Math.random()}`;
                     session?.setItem(tabKey, tab);
                     taken = found.reduce((last, kept) => (last?.changedAt > kept.changedAt ? last : kept), undefined);
+                    source = taken?.name;
                     if (taken)
                         local.setItem(prefix + tab, JSON.stringify({ changedAt: taken.changedAt, form: taken.form }));
                 }
@@ -99,12 +102,12 @@ const KeptExperiments = (() => {
             if (!timer)
                 timer = setTimeout(write, WriteDelay);
         },
-        // What the program could not read.
+        // What the program could not read, and where it came from.
         forget() {
             pending = null;
             try {
-                if (key)
-                    local.removeItem(key);
+                for (const name of [key, source].filter(Boolean))
+                    local.removeItem(name);
             } catch {
                 // Nothing was kept.
             }

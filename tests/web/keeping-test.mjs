@@ -75,12 +75,12 @@ await step('throws by hand and a stopped run come back after a reload: the same 
     await tap(page, 'stopAuto');
     const before = { counters: await counters(page), cells: await cells(page), graph: await graphPicture(page) };
     await reload(page);
+    const { count, odd, ratio } = before.counters;
+    await waitForSpoken(page, new RegExp(`^前の実験の続きです。実験回数 ${count}、積が奇数の回数 ${odd}、割合 ${ratio}$`));
     assert.deepEqual(await counters(page), before.counters);
     assert.deepEqual(await cells(page), before.cells);
     assert.equal(before.cells.sum, Number(before.counters.count));
     assert.ok((await graphPicture(page)).equals(before.graph), 'the same graph');
-    const { count, odd, ratio } = before.counters;
-    await waitForSpoken(page, new RegExp(`^前の実験の続きです。実験回数 ${count}、積が奇数の回数 ${odd}、割合 ${ratio}$`));
     await assertRunGoesOn(page);
 });
 

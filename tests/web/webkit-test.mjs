@@ -77,8 +77,8 @@ async function click([x, y]) {
 }
 
 // The count as a screen reader finds it, which the page offers by itself.
-const counted = () => inPage(() => document.getElementById('qt-shadow-container').shadowRoot
-    .querySelector('textarea[aria-description="実験回数"]')?.textContent);
+const counted = () => inPage(() => document.getElementById('qt-shadow-container')?.shadowRoot
+    ?.querySelector('textarea[aria-description="実験回数"]')?.textContent);
 
 const server = await serveFolder(unpackDownload(process.argv[2]));
 if (await step('MiniBrowser opens the page of an iPad upright', () => openBrowser(server.url))) {
