@@ -6,8 +6,7 @@
 
 namespace {
 
-// The page's hooks are there whenever the page keeps experiments; a page
-// whose browser refuses storage leaves them out.
+// The page's hooks; a page without them keeps nothing.
 emscripten::val pageHook(const char *name)
 {
     return emscripten::val::module_property(name);

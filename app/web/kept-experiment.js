@@ -54,7 +54,8 @@ const KeptExperiments = (() => {
     function entry(name) {
         try {
             const { changedAt, form } = JSON.parse(local.getItem(name));
-            return typeof form === 'string' && Date.now() - changedAt < Lifetime ? { name, changedAt, form } : null;
+            // A clock put back leaves an experiment changed in the future.
+            return typeof form === 'string' && Math.abs(Date.now() - changedAt) < Lifetime ? { name, changedAt, form } : null;
         } catch {
             return null;
         }
@@ -74,28 +75,56 @@ const KeptExperiments = (() => {
     addEventListener('pagehide', write);
     document.addEventListener('freeze', write);
 
+    // A duplicated tab starts with a copy of its original's session storage,
+    // tab name and all: a name that another open page holds is not this
+    // tab's. A page being reloaded lets go of it as it unloads.
+    async function holdName(tab) {
+        try {
+            for (let attempt = 0; attempt < 5; ++attempt) {
+                const held = await new Promise(resolve => navigator.locks.request(`${tabKey} ${tab}`,
+                    { ifAvailable: true }, lock => {
+                        resolve(lock !== null);
+                        return lock && new Promise(() => {});
+                    }));
+                if (held)
+                    return true;
+                await new Promise(resolve => setTimeout(resolve, 100));
+            }
+            return false;
+        } catch {
+            // Without locks (an insecure address), a duplicate shares the name.
+            return true;
+        }
+    }
+
     return {
         // The kept form for this start, if any.
-        take() {
+        async take() {
+            let found;
+            let tab;
             try {
-                const found = current();
-                let tab = session?.getItem(tabKey);
-                let taken;
-                if (tab) {
-                    taken = found.find(kept => kept.name === prefix + tab);
-                } else {
-                    tab = crypto.randomUUID?.() ?? `${Date.now()}-${Math.random()}`;
-                    session?.setItem(tabKey, tab);
-                    taken = found.reduce((last, kept) => (last?.changedAt > kept.changedAt ? last : kept), undefined);
-                    source = taken?.name;
-                    if (taken)
-                        local.setItem(prefix + tab, JSON.stringify({ changedAt: taken.changedAt, form: taken.form }));
-                }
-                key = prefix + tab;
-                return taken?.form;
+                found = current();
+                tab = session?.getItem(tabKey);
             } catch {
                 return undefined;
             }
+            if (tab && await holdName(tab)) {
+                key = prefix + tab;
+                return found.find(kept => kept.name === key)?.form;
+            }
+            tab = crypto.randomUUID?.() ?? `${Date.now()}-${Math.random()}`;
+            await holdName(tab);
+            key = prefix + tab;
+            const taken = found.reduce((last, kept) => (last?.changedAt > kept.changedAt ? last : kept), undefined);
+            source = taken?.name;
+            try {
+                session?.setItem(tabKey, tab);
+                if (taken)
+                    local.setItem(key, JSON.stringify({ changedAt: taken.changedAt, form: taken.form }));
+            } catch {
+                // A full quota: the experiment comes back all the same.
+            }
+            return taken?.form;
         },
         keep(form) {
             pending = { changedAt: Date.now(), form };

@@ -198,6 +198,7 @@ async function start() {
             { offerRestart: true });
         return;
     }
+    const kept = await KeptExperiments.take();
     keepDesignSize();
     const scale = pageScale();
     frameWindowsAt(scale);
@@ -206,7 +207,7 @@ async function start() {
         instance = await qtLoad({
             preRun: [loading => cues.forEach(cue => cue.then(file => writeCue(loading, file)))],
             zerubinoFrameWindows: styleFrames,
-            zerubinoKeptExperiment: KeptExperiments.take(),
+            zerubinoKeptExperiment: kept,
             zerubinoKeepExperiment: form => KeptExperiments.keep(form),
             zerubinoForgetExperiment: () => KeptExperiments.forget(),
             zerubinoEnded: () => {

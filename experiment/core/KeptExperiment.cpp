@@ -6,7 +6,6 @@
 
 #include <QList>
 
-#include <algorithm>
 #include <optional>
 
 using namespace Qt::StringLiterals;
@@ -45,7 +44,8 @@ std::optional<Throw> facePair(QStringView kept)
 }
 
 // A die that has rolled never shows 0 again: the throws of a die without a
-// face can only come before all of its rolled ones.
+// face can only come before all of its rolled ones. A full experiment ends
+// on a throw, and no die rolls after it.
 bool couldHaveBeenMade(const QList<Throw> &throws, Throw lastRolled)
 {
     bool largeRolled = false;
@@ -56,15 +56,9 @@ bool couldHaveBeenMade(const QList<Throw> &throws, Throw lastRolled)
         largeRolled = made.large != 0;
         smallRolled = made.small != 0;
     }
+    if (throws.size() == MAX_THROWS && lastRolled != throws.last())
+        return false;
     return !(largeRolled && lastRolled.large == 0) && !(smallRolled && lastRolled.small == 0);
-}
-
-// A whole number as the window shows it: digits only, no sign or blank.
-std::optional<int> count(QStringView kept)
-{
-    if (kept.isEmpty() || kept.size() > 4 || !std::all_of(kept.begin(), kept.end(), [](QChar c) { return c.isDigit(); }))
-        return std::nullopt;
-    return kept.toInt();
 }
 
 } // namespace
@@ -87,20 +81,12 @@ QString KeptExperiment::write(const ExperimentRecord &record)
 bool KeptExperiment::read(QStringView keptForm, ExperimentRecord &record)
 {
     const QList<QStringView> parts = keptForm.split(u';');
-    if (parts.size() != 6 || parts[0] != QString::number(FormVersion))
+    if (parts.size() != 6 || parts[4].size() != 2 || parts[5].size() % 2 != 0 || parts[5].size() > 2 * MAX_THROWS)
         return false;
-    const auto throwCount = count(parts[1]);
-    const auto oddCount = count(parts[2]);
-    const QStringView ratio = parts[3];
-    const QStringView faces = parts[4];
-    const QStringView kept = parts[5];
-    if (!throwCount || !oddCount || *throwCount > MAX_THROWS || kept.size() != 2 * *throwCount || faces.size() != 2)
-        return false;
-
-    const auto lastRolled = facePair(faces);
+    const auto lastRolled = facePair(parts[4]);
     QList<Throw> throws;
-    for (qsizetype at = 0; at < kept.size(); at += 2) {
-        const auto made = facePair(kept.sliced(at, 2));
+    for (qsizetype at = 0; at < parts[5].size(); at += 2) {
+        const auto made = facePair(parts[5].sliced(at, 2));
         if (!made)
             return false;
         throws.append(*made);
@@ -108,10 +94,11 @@ bool KeptExperiment::read(QStringView keptForm, ExperimentRecord &record)
     if (!lastRolled || !couldHaveBeenMade(throws, *lastRolled))
         return false;
 
+    // The version and the counters as this program writes them, to the letter.
     UnshownLabels unshown;
     ExperimentRecord rebuilt(unshown);
     rebuilt.replay(throws, *lastRolled);
-    if (rebuilt.OddCount() != *oddCount || formatRatio(rebuilt.CurrentRatio()) != ratio)
+    if (write(rebuilt) != keptForm)
         return false;
     record.replay(throws, *lastRolled);
     return true;

@@ -8,7 +8,7 @@ class ExperimentRecord;
 // The experiment in the form the page keeps: the form's version, the three
 // counters as the window shows them, the faces the dice last rolled and the
 // faces of every throw in order, as in "1;3;1;0.333;35;112634". The throws
-// rebuild the record; the counters only check them.
+// rebuild the record; the rest only checks it.
 namespace KeptExperiment {
 
 inline constexpr int FormVersion = 1;

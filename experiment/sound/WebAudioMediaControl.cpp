@@ -28,20 +28,33 @@ EM_JS(void, zerubinoStopCue, (), {
 // clock stopped: such a context is replaced on the next cue. A cue asked for
 // while the page is hidden stays silent.
 EM_JS(void, zerubinoSoundCue, (const float *const *channels, int channelCount, int frames, int rate, int patienceMs), {
-    if (!Module.zerubinoCues)
+    const replace = cues => {
+        const context = cues.context;
+        cues.context = null;
+        try {
+            context.close().catch(() => {});
+        } catch (e) {
+        }
+    };
+    if (!Module.zerubinoCues) {
         Module.zerubinoCues = {context: null, source: null, latest: 0};
+        // Back on the page, a fresh audio for the next cue, whatever the
+        // device did to the last one meanwhile.
+        document.addEventListener('visibilitychange', () => {
+            const cues = Module.zerubinoCues;
+            if (document.visibilityState === 'visible' && cues.context && cues.context.state !== 'running')
+                replace(cues);
+        });
+    }
     const cues = Module.zerubinoCues;
     const cue = ++cues.latest;
     if (document.hidden)
         return;
     try {
         const AudioContext = globalThis.AudioContext || globalThis.webkitAudioContext;
-        const broken = cues.context && (cues.context.state === 'interrupted' || cues.context.state === 'closed'
-                                        || cues.context.zerubinoStalled);
-        if (broken) {
-            cues.context.close().catch(() => {});
-            cues.context = null;
-        }
+        const last = cues.context;
+        if (last && (last.state === 'interrupted' || last.state === 'closed' || last.zerubinoStalled))
+            replace(cues);
         if (!cues.context)
             cues.context = new AudioContext();
         const context = cues.context;

@@ -115,7 +115,18 @@ await step('closed and opened again, the experiment is back; a second tab takes 
     await reload(second);
     assert.equal(await countOf(page), count);
     assert.equal(await countOf(second), count + 1);
-    await second.close();
+    const third = await open(context);
+    assert.equal(await countOf(third), count + 1, 'the one changed last');
+    await Promise.all([second.close(), third.close()]);
+    // A duplicated tab, its original's tab name copied, takes a name of its own.
+    const tabName = () => sessionStorage.getItem('zerubino /zerubino/ tab');
+    const duplicate = await context.newPage();
+    await duplicate.addInitScript(name => sessionStorage.setItem('zerubino /zerubino/ tab', name),
+                                  await page.evaluate(tabName));
+    await duplicate.goto(server.url);
+    await waitForWindow(duplicate, 'ゼルビノ');
+    assert.notEqual(await duplicate.evaluate(tabName), await page.evaluate(tabName));
+    await duplicate.close();
 });
 
 await step('初期化 then a reload is empty; はい erases every experiment: もう一度始める and a page opened later start empty', async () => {
@@ -188,7 +199,7 @@ await step('a page frozen during a run and made active again goes on counting', 
     await cdp.detach();
 });
 
-await step('after the audio was interrupted, or refused to resume, the next cue sounds on a new one', async () => {
+await step('after the audio was interrupted, or the pupil comes back to the page, the next cue sounds on a new one', async () => {
     const listening = await browser.newContext(iPad);
     await listening.addInitScript(() => {
         window.cues = { contexts: [], started: 0 };
@@ -214,11 +225,11 @@ await step('after the audio was interrupted, or refused to resume, the next cue 
     assert.deepEqual(await cue(), [1, 1]);
     await heard.evaluate(() => Object.defineProperty(cues.contexts[0], 'state', { get: () => 'interrupted' }));
     assert.deepEqual(await cue(), [2, 2]);
-    await heard.evaluate(() => {
-        Object.defineProperty(cues.contexts[1], 'state', { get: () => 'suspended' });
-        cues.contexts[1].resume = () => Promise.reject(new DOMException('refused', 'InvalidStateError'));
+    // Back from another app: the audio, suspended meanwhile, is replaced.
+    await heard.evaluate(async () => {
+        await cues.contexts[1].suspend();
+        document.dispatchEvent(new Event('visibilitychange'));
     });
-    assert.deepEqual(await cue(), [2, 2]);
     assert.deepEqual(await cue(), [3, 3]);
     await listening.close();
 });

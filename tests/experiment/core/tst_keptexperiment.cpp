@@ -76,6 +76,9 @@ private slots:
         QTest::newRow("a last face of 7") << u"1;1;1;1.000;17;11"_s << false;
         QTest::newRow("over a thousand") << u"1;1001;0;0.000;22;"_s + u"22"_s.repeated(1001) << false;
         QTest::newRow("a signed count") << u"1;+1;1;1.000;11;11"_s << false;
+        QTest::newRow("a count with a leading zero") << u"1;01;1;1.000;11;11"_s << false;
+        QTest::newRow("full-width digits") << u"1;１;１;1.000;11;11"_s << false;
+        QTest::newRow("dice rolled after a full experiment") << u"1;1000;0;0.000;24;"_s + u"22"_s.repeated(1000) << false;
         QTest::newRow("a die without a face after a roll") << u"1;2;1;0.500;11;1101"_s << false;
         QTest::newRow("a last face lost after a roll") << u"1;1;1;1.000;01;11"_s << false;
         QTest::newRow("a field too many") << u"1;1;1;1.000;11;11;"_s << false;
