@@ -150,33 +150,24 @@ await step('初期化 then a reload is empty; はい erases every experiment: �
 
 await step('an hour-old experiment, a damaged one and another copy\'s: the page starts empty, erases its own, leaves the other\'s', async () => {
     const fresh = await browser.newContext(iPad);
-    const setUp = await fresh.newPage();
-    await setUp.goto(new URL('manifest.webmanifest', server.url).href);
-    const kept = await setUp.evaluate(() => {
-        const hour = 60 * 60 * 1000;
-        const entries = {
-            'zerubino /zerubino/ experiment old': { changedAt: Date.now() - hour - 60000, form: '1;1;1;1.000;11;11' },
-            'zerubino /zerubino/ experiment damaged': { changedAt: Date.now() - 1000, form: '1;1;0;0.000;11;71' },
-            'zerubino /copy/ experiment other': { changedAt: Date.now(), form: '1;1;1;1.000;11;11' },
-        };
-        Object.entries(entries).forEach(([key, entry]) => localStorage.setItem(key, JSON.stringify(entry)));
+    await fresh.addInitScript(() => {
+        const entries = { old: [-61 * 60000, '1;1;1;1.000;11;11'], damaged: [-1000, '1;1;0;0.000;11;71'] };
+        for (const [name, [age, form]] of Object.entries(entries))
+            localStorage.setItem(`zerubino /zerubino/ experiment ${name}`, JSON.stringify({ changedAt: Date.now() + age, form }));
         localStorage.setItem('zerubino /zerubino/ experiment torn', '{"changedAt":');
-        return Object.keys(entries);
+        localStorage.setItem('zerubino /copy/ experiment other', JSON.stringify({ changedAt: Date.now(), form: '1;1;1;1.000;11;11' }));
     });
     const started = await open(fresh);
     await started.waitForTimeout(500);
     assert.equal((await counters(started)).count, '');
-    assert.deepEqual(await started.evaluate(() => Object.keys(localStorage)), [kept[2]]);
+    assert.deepEqual(await started.evaluate(() => Object.keys(localStorage)), ['zerubino /copy/ experiment other']);
     await fresh.close();
 });
 
 await step('where the browser refuses storage, the program runs as it always did', async () => {
     const blocked = await browser.newContext(iPad);
-    await blocked.addInitScript(() => {
-        for (const name of ['localStorage', 'sessionStorage']) {
-            Object.defineProperty(window, name, { get() { throw new DOMException('blocked', 'SecurityError'); } });
-        }
-    });
+    await blocked.addInitScript(() => ['localStorage', 'sessionStorage'].forEach(name => Object.defineProperty(
+        window, name, { get() { throw new DOMException('blocked', 'SecurityError'); } })));
     const refused = await open(blocked);
     await throwByTap(refused);
     await waitForCount(refused, '1');
@@ -203,18 +194,11 @@ await step('after the audio was interrupted, or the pupil comes back to the page
     const listening = await browser.newContext(iPad);
     await listening.addInitScript(() => {
         window.cues = { contexts: [], started: 0 };
-        const Native = window.AudioContext;
-        window.AudioContext = class extends Native {
-            constructor(...options) {
-                super(...options);
-                cues.contexts.push(this);
-            }
+        window.AudioContext = class extends AudioContext {
+            constructor(...options) { super(...options); cues.contexts.push(this); }
         };
         const start = AudioBufferSourceNode.prototype.start;
-        AudioBufferSourceNode.prototype.start = function (...when) {
-            ++cues.started;
-            return start.apply(this, when);
-        };
+        AudioBufferSourceNode.prototype.start = function (...when) { ++cues.started; return start.apply(this, when); };
     });
     const heard = await open(listening);
     const cue = async () => {
