@@ -128,15 +128,14 @@ async function keptWrites() {
     const page = await browser.newPage({ viewport: Devices[0].viewport });
     await page.goto(server.url);
     await waitForWindow(page, 'ゼルビノ');
+    // The browser's clock is coarse: a batch of writes, each one after a change.
     const write = form => page.evaluate(form => {
-        const times = [];
-        for (let i = 0; i < 51; ++i) {
+        const started = performance.now();
+        for (let i = 0; i < 1000; ++i) {
             KeptExperiments.keep(form);
-            const started = performance.now();
             dispatchEvent(new Event('pagehide'));
-            times.push(performance.now() - started);
         }
-        return times.sort((a, b) => a - b)[25];
+        return (performance.now() - started) / 1000;
     }, form);
     const times = { full: await write(FullExperiment), empty: await write('1;0;0;0.000;00;') };
     await browser.close();
@@ -239,7 +238,7 @@ for (const { device, baseline: baselineCold, cold: programCold, warm: programWar
     console.log(`| ${device.name}: renderer memory | ${mib(programCold.memory)} | one label ${mib(baselineCold.memory)} | (reference) | ${programCold.memory >= baselineCold.memory ? '+' : '−'}${mib(Math.abs(programCold.memory - baselineCold.memory))} |`);
 }
 console.log(`| An iPad turned: from the resize to the windows settled, at scales ${turned.scales.join(' and ')} | ${turned.time.toFixed(0)} ms | | within 1 s | ${turned.time <= 1000 ? 'met' : '**not met**'} |`);
-console.log(`| Writing the kept experiment, 1000 throws, when the page is hidden or left | ${writes.full.toFixed(3)} ms | an empty one ${writes.empty.toFixed(3)} ms | ≤ 1 ms | ${(writes.full / writes.empty).toFixed(2)} ×, ${writes.full <= 1 ? 'met' : '**not met**'} |`);
+console.log(`| Writing the kept experiment, 1000 throws, when the page is hidden or left | ${(writes.full * 1000).toFixed(1)} µs | an empty one ${(writes.empty * 1000).toFixed(1)} µs | ≤ 1 ms | ${(writes.full / writes.empty).toFixed(2)} ×, ${writes.full <= 1 ? 'met' : '**not met**'} |`);
 console.log(`| Cadence of 100 automatic throws | ${run.toFixed(3)} s | ideal 10.000 s | within 50 ms | ${Math.abs(run - 10) <= 0.05 ? 'met' : '**not met**'} |`);
 const browser = await launchChromium();
 console.log(`\n${STARTS} starts of each page on each device, ${TURNS} turns; medians. Chromium ${browser.version()}.`);
