@@ -114,8 +114,8 @@ private slots:
 
     // The page kept what a handler changed; a start with it shows the same
     // numbers and holds the same throws and faces, in Ready or Finished, and a
-    // reader hears once that it came back. An emptied record starts as a start does; what cannot
-    // be read is erased.
+    // reader hears once that it came back. An emptied record starts as a start
+    // does, untold; what cannot be read is erased.
     void aKeptExperimentComesBackAsItWasLeft_data()
     {
         QTest::addColumn<Left>("how");
@@ -154,10 +154,14 @@ private slots:
         QCOMPARE(record.ThrowCount(), count);
         QCOMPARE(reloaded.forgotten, how == Left::Unreadable ? 1 : 0);
         QVERIFY(reloaded.forms.isEmpty());
+#ifndef Q_OS_WIN
+        // Linux tells a reader through a notification in the window; Windows
+        // through UI Automation, which no test hears.
         const auto heard = back.form1().findChildren<QWidget *>();
         QCOMPARE(std::count_if(heard.begin(), heard.end(), [&](QWidget *widget) {
                      return widget->accessibleName() == SpokenText::experimentRestored(record);
                  }), count > 0 ? 1 : 0);
+#endif
         QCOMPARE(shownNumbers(back), count > 0 ? shownNumbers(left) : QStringList(39, QString()));
         if (count > 0)
             QCOMPARE(KeptExperiment::write(record), KeptExperiment::write(left.program.experimentRecord()));
