@@ -46,3 +46,14 @@ file(WRITE ${CPACK_RESOURCE_FILE_LICENSE} "${byte_order_mark}\
 # Apps & features has the uninstaller: no English "Uninstall" shortcut
 # beside ゼルビノ in the Start menu (the template always makes one).
 set(CPACK_NSIS_EXTRA_INSTALL_COMMANDS "Delete '$SMPROGRAMS\\$STARTMENU_FOLDER\\Uninstall.lnk'")
+
+# The MSI for deployment tools (cmake --build --preset windows --target msi),
+# from the same files as the installer, stripped as CPack strips them.
+add_custom_target(msi
+    COMMAND ${CMAKE_COMMAND} -E rm -rf ${CMAKE_BINARY_DIR}/msi-files
+    COMMAND ${CMAKE_COMMAND} --install ${CMAKE_BINARY_DIR} --prefix ${CMAKE_BINARY_DIR}/msi-files --strip
+    COMMAND ${CMAKE_COMMAND} -DFILES=${CMAKE_BINARY_DIR}/msi-files -DVERSION=${PROJECT_VERSION}
+            -DICON=${ZERUBINO_WINDOWS_ICON} -DOUTPUT=${CMAKE_BINARY_DIR}/${CPACK_PACKAGE_FILE_NAME}.msi
+            -P ${PROJECT_SOURCE_DIR}/cmake/BuildMsi.cmake
+    VERBATIM)
+add_dependencies(msi zerubino)
