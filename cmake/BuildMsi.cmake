@@ -43,8 +43,12 @@ set(ENV{WINDOWS_LANGUAGE} ja)
 execute_process(COMMAND ${WIXL} --arch x64 -D Version=${VERSION} -D ProductCode=${product_code}
                         -D Files=files -D Icon=zerubino.ico -o product.msi ${product} files.wxs
                 WORKING_DIRECTORY ${work} COMMAND_ERROR_IS_FATAL ANY)
+# The summary's strings, though, it writes as UTF-8 under any code page,
+# which Windows would read as Shift_JIS: they are kept ASCII, the author
+# too, which wixl takes from the product's Japanese manufacturer; and the
+# summary names the package's language, which wixl leaves English.
 file(WRITE ${work}/_ForceCodepage.idt "\r\n\r\n932\t_ForceCodepage\r\n")
-execute_process(COMMAND ${MSIBUILD} product.msi -i _ForceCodepage.idt
+execute_process(COMMAND ${MSIBUILD} product.msi -i _ForceCodepage.idt -s "Zerubino ${VERSION}" Zerubino "x64;1041"
                 WORKING_DIRECTORY ${work} COMMAND_ERROR_IS_FATAL ANY)
 
 file(RENAME ${work}/product.msi ${output})
