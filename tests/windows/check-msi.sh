@@ -31,7 +31,8 @@ entries() {
     done
 }
 # check_entry VERSION: one entry, with the program's name, publisher,
-# version and icon, read back as Windows shows them.
+# version and icon, read back as Windows shows them; product is then the
+# product code that names it.
 check_entry() {
     local keys text
     keys=$(entries)
