@@ -6,7 +6,7 @@
 //   node page-test.mjs ZIP
 import { readdirSync } from 'node:fs';
 import assert from 'node:assert/strict';
-import { assertReaderFinds, Buttons, click, counters, launchChromium, openProgram, pointIn, readerTree, scaleOf,
+import { assertGreyedForReaders, assertReaderFinds, Buttons, click, counters, launchChromium, openProgram, pointIn, readerTree, scaleOf,
          serveFolder, spoken, tap, testSteps, unpackDownload, waitForCount, waitForSpoken, waitForWindow, windowOnPage,
          windowsOnPage } from './support.mjs';
 
@@ -56,6 +56,10 @@ await step('the experiment window, scaled to the page, lies at its design positi
     assert.equal(await page.getAttribute('html', 'lang'), 'ja');
 });
 
+await step('a reader finds the greyed-out buttons disabled at start, and the others not', async () => {
+    await assertGreyedForReaders(page, 'at start');
+});
+
 await step('a throw by mouse and one by touch are counted at the stop', async () => {
     await click(page, 'throwDice');
     await page.waitForTimeout(200);
@@ -103,10 +107,13 @@ await step('the keyboard reaches さいころ投げる with Tab and presses it w
     await waitForCount(page, '1');
 });
 
-await step('an automatic run throws ten times a second until 停　止', async () => {
+await step('an automatic run throws ten times a second until 停　止, a reader finding disabled what it greys out', async () => {
+    const started = Date.now();
     await click(page, 'auto');
-    await page.waitForTimeout(2000);
+    await assertGreyedForReaders(page, 'during a run');
+    await page.waitForTimeout(Math.max(0, 2000 - (Date.now() - started)));
     await click(page, 'stopAuto');
+    await assertGreyedForReaders(page, 'after a run');
     const count = Number((await counters(page)).count);
     assert.ok(count >= 15 && count <= 25, `${count} throws after 2 s`);
     await page.waitForTimeout(300);

@@ -189,15 +189,17 @@ export async function counters(page) {
 }
 
 // What a screen reader finds on the page: Chromium's accessibility tree, each
-// node with its role, name, description and live setting, and, for those that
-// `placed` picks, where its element lies on the page.
+// node with its role, name, description, live setting and whether it is
+// disabled, and, for those that `placed` picks, where its element lies on the
+// page.
 export async function readerTree(page, placed = () => false) {
     const cdp = await page.context().newCDPSession(page);
     const { nodes } = await cdp.send('Accessibility.getFullAXTree');
     const found = [];
     for (const node of nodes.filter(n => !n.ignored)) {
         const seen = { role: node.role?.value, name: node.name?.value ?? '', description: node.description?.value ?? '',
-                       live: node.properties?.find(p => p.name === 'live')?.value.value };
+                       live: node.properties?.find(p => p.name === 'live')?.value.value,
+                       disabled: node.properties?.find(p => p.name === 'disabled')?.value.value === true };
         if (placed(seen) && node.backendDOMNodeId) {
             const { model } = await cdp.send('DOM.getBoxModel', { backendNodeId: node.backendDOMNodeId });
             const [left, top, , , right, bottom] = model.border;
@@ -217,6 +219,27 @@ export async function assertReaderFinds(page, name, point) {
     const { x, y, width, height } = buttons.find(node => node.box.width > 0)?.box ?? {};
     if (!(point.x >= x && point.x <= x + width && point.y >= y && point.y <= y + height))
         throw new Error(`the reader's ${name} at ${x},${y} ${width}x${height}, the button at ${point.x},${point.y}`);
+}
+
+// The experiment window's buttons by the names a reader hears, and those
+// greyed out in the states a pupil meets first.
+export const ButtonNames = ['終了', 'HELP', '初期化', 'さいころ投げる', 'さいころ止まる', 'グラフ表示', '自　動', '停　止'];
+export const Greyed = {
+    'at start': ['さいころ止まる', 'グラフ表示', '停　止'],
+    'during a run': ButtonNames.filter(name => name !== '停　止'),
+    'after a run': ['さいころ止まる', '停　止'],
+};
+
+// A reader finds disabled exactly the buttons greyed out in that state.
+export async function assertGreyedForReaders(page, state) {
+    for (const started = Date.now(); ; await page.waitForTimeout(50)) {
+        const disabled = (await readerTree(page)).filter(node => node.role === 'button' && node.disabled)
+            .map(node => node.name).filter(name => ButtonNames.includes(name));
+        if (disabled.sort().join() === [...Greyed[state]].sort().join() || Date.now() - started > 3000) {
+            assert.deepEqual(disabled.sort(), [...Greyed[state]].sort(), `disabled to a reader ${state}`);
+            return;
+        }
+    }
 }
 
 // What the page's live region says now.
