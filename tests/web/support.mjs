@@ -225,7 +225,7 @@ export async function assertReaderFinds(page, name, point) {
 // greyed out in the states a pupil meets first.
 export const ButtonNames = ['終了', 'HELP', '初期化', 'さいころ投げる', 'さいころ止まる', 'グラフ表示', '自　動', '停　止'];
 export const Greyed = {
-    'at start': ['さいころ止まる', 'グラフ表示', '停　止'],
+    'at start': ['さいころ止まる', '停　止'],
     'during a run': ButtonNames.filter(name => name !== '停　止'),
     'after a run': ['さいころ止まる', '停　止'],
 };
