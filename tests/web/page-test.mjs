@@ -6,9 +6,9 @@
 //   node page-test.mjs ZIP
 import { readdirSync } from 'node:fs';
 import assert from 'node:assert/strict';
-import { assertGreyedForReaders, assertReaderFinds, Buttons, click, counters, launchChromium, openProgram, pointIn, readerTree, scaleOf,
-         serveFolder, spoken, tap, testSteps, unpackDownload, waitForCount, waitForSpoken, waitForWindow, windowOnPage,
-         windowsOnPage } from './support.mjs';
+import { assertGreyedForReaders, assertReaderFinds, Buttons, click, counters, launchChromium, openProgram, pointIn,
+         ReaderNames, readerTree, scaleOf, serveFolder, spoken, tap, testSteps, unpackDownload, waitForCount,
+         waitForSpoken, waitForWindow, windowOnPage, windowsOnPage } from './support.mjs';
 
 const folder = unpackDownload(process.argv[2]);
 
@@ -79,11 +79,8 @@ await step('a screen reader finds the buttons where they are drawn, in Japanese,
     const tree = await readerTree(page);
     assert.deepEqual(tree.filter(node => /Enable Screen Reader/.test(node.name)), []);
     assert.ok(tree.some(node => node.role === 'status' && node.live === 'polite'), 'a live region');
-    for (const button of ['exit', 'help', 'reset', 'throwDice', 'stopDice', 'graph', 'auto', 'stopAuto']) {
-        const name = { exit: '終了', help: 'HELP', reset: '初期化', throwDice: 'さいころ投げる', stopDice: 'さいころ止まる',
-                       graph: 'グラフ表示', auto: '自　動', stopAuto: '停　止' }[button];
+    for (const [button, name] of Object.entries(ReaderNames))
         await assertReaderFinds(page, name, await pointIn(page, ...Buttons[button]));
-    }
     await click(page, 'throwDice');
     await page.waitForTimeout(150);
     await click(page, 'stopDice');

@@ -223,7 +223,11 @@ export async function assertReaderFinds(page, name, point) {
 
 // The experiment window's buttons by the names a reader hears, and those
 // greyed out in the states a pupil meets first.
-export const ButtonNames = ['終了', 'HELP', '初期化', 'さいころ投げる', 'さいころ止まる', 'グラフ表示', '自　動', '停　止'];
+export const ReaderNames = {
+    exit: '終了', help: 'HELP', reset: '初期化', throwDice: 'さいころ投げる', stopDice: 'さいころ止まる',
+    graph: 'グラフ表示', auto: '自　動', stopAuto: '停　止',
+};
+const ButtonNames = Object.values(ReaderNames);
 export const Greyed = {
     'at start': ['さいころ止まる', '停　止'],
     'during a run': ButtonNames.filter(name => name !== '停　止'),
