@@ -35,3 +35,16 @@ const QStringList &HelpText()
     };
     return lines;
 }
+
+QString HelpTextAsRead()
+{
+    QString text;
+    for (const QString &line : HelpText()) {
+        const QString words = line.trimmed();
+        if (words.startsWith(u'【'))
+            text += words.sliced(1, words.size() - 2).remove(u'\u3000') + u'。';
+        else
+            text += words;
+    }
+    return text;
+}

@@ -1,10 +1,12 @@
 #include "DrawingSurface.h"
 #include "HelpText.h"
 #include "HelpWindow.h"
+#include "ReadAloudForm.h"
 
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -118,6 +120,26 @@ private slots:
         QCOMPARE(HelpText().at(17), u"\u3000【操作方法】"_s);
         QVERIFY(HelpText().at(11).contains(u"９／３６ 、\u3000約分して １／４ になります。"_s));
         QVERIFY(HelpText().at(23).endsWith(u"やり直せます。"_s));
+    }
+
+    // Read aloud: the two sections in order, each sentence whole where it is
+    // short, the outcomes and fractions as a teacher says them.
+    void theTextIsReadAsAPersonReadsIt()
+    {
+        const QStringList read = ReadAloudForm::utterances(HelpTextAsRead());
+        QCOMPARE(read.first(), u"問題。"_s);
+        QCOMPARE(read.at(1), u"大小２個のサイコロを同時に投げて、その目の出方を考えてみましょう。"_s);
+        QVERIFY(read.contains(u"操作方法。"_s));
+        QVERIFY(read.indexOf(u"操作方法。"_s) > read.indexOf(u"のでしょうか。"_s));
+        QCOMPARE(read.last(), u"初期化ボタンをクリックすると、実験を最初からやり直せます。"_s);
+        const QString whole = read.join(QString());
+        for (const QString &said : {u"その目の出方は順に、１と１、１と２、"_s, u"６と６\u3000の３６通りあります。"_s,
+                                    u"確率は、数学的には、３６分の９ 、"_s, u"約分して ４分の１ になります。"_s})
+            QVERIFY2(whole.contains(said), qPrintable(said));
+        QVERIFY(!whole.contains(QRegularExpression(u"[０-９][・／][０-９]"_s)));
+        for (const QString &utterance : read)
+            QVERIFY2(utterance.size() <= ReadAloudForm::LongestUtterance || !utterance.contains(u'、'),
+                     qPrintable(utterance));
     }
 
     void theWindowAsDesigned()
