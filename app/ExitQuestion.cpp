@@ -7,9 +7,14 @@
 
 using namespace Qt::StringLiterals;
 
+QString ExitQuestion::text()
+{
+    return u"終了していいですか？"_s;
+}
+
 std::unique_ptr<QMessageBox> MessageBoxExitQuestion::create(QWidget *parent)
 {
-    auto box = std::make_unique<QMessageBox>(QMessageBox::NoIcon, u"ゼルビノ"_s, u"終了していいですか？"_s,
+    auto box = std::make_unique<QMessageBox>(QMessageBox::NoIcon, u"ゼルビノ"_s, text(),
                                              QMessageBox::Yes | QMessageBox::No, parent);
     box->setObjectName(u"ExitQuestion"_s);
     box->setFont(DesignFont::userInterface());

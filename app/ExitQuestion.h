@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <functional>
 #include <memory>
 
@@ -14,6 +16,9 @@ public:
     using Answer = std::function<void(bool yes)>;
     // Calls answered(true) when the user answers Yes.
     virtual void ask(QWidget *parent, Answer answered) = 0;
+
+    // The question as the box asks it, and as it is read aloud.
+    static QString text();
 };
 
 // The real question: a modal Yes/No message box, Yes the default, no icon.

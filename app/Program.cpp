@@ -1,17 +1,29 @@
 #include "Program.h"
 
+#include "AnnouncerReadingAloud.h"
 #include "ScreenReaderAnnouncer.h"
 #include "SpokenText.h"
 #include "WindowPlacement.h"
+
+namespace {
+
+std::unique_ptr<Announcer> toldTo(std::unique_ptr<Announcer> screenReader, ReadAloud *voice)
+{
+    if (!voice)
+        return screenReader;
+    return std::make_unique<AnnouncerReadingAloud>(std::move(screenReader), *voice);
+}
+
+} // namespace
 
 Program::Program(const ProgramSeams &seams)
     : window(seams.timers)
     , record(window)
     , dice(record, window, seams.clock, seams.random)
     , cues(seams.media)
-    , windows(window, record, seams.exitQuestion, activations)
+    , windows(window, record, seams.exitQuestion, activations, seams.readAloud)
     , controller(window, record, dice, cues, windows)
-    , announcer(screenReaderAnnouncer(window))
+    , announcer(toldTo(screenReaderAnnouncer(window), seams.readAloud))
     , results(record, window, *announcer)
 {
     if (seams.store) {

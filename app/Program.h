@@ -18,6 +18,7 @@ class ExitQuestion;
 class ExperimentStore;
 class MediaControl;
 class RandomSource;
+class ReadAloud;
 class TimeOfDayClock;
 class TimerFactory;
 
@@ -31,6 +32,9 @@ struct ProgramSeams {
     ExitQuestion &exitQuestion;
     // Where the page keeps the experiment; the desktop keeps none.
     ExperimentStore *store = nullptr;
+    // The page's voice, where its address asks for one; the desktop reads
+    // nothing aloud.
+    ReadAloud *readAloud = nullptr;
 };
 
 // The whole program wired together: the experiment window with its record,
@@ -58,7 +62,7 @@ private:
     CuePlayer cues;
     ProgramWindows windows;
     ExperimentController controller;
-    // What the handlers did, told to a screen reader.
+    // What the handlers did, told to a screen reader and read aloud.
     const std::unique_ptr<Announcer> announcer;
     ResultAnnouncer results;
     std::optional<ExperimentKeeper> keeper;

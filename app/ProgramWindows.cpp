@@ -6,11 +6,14 @@
 #include "ExperimentLayout.h"
 #include "ExperimentWindow.h"
 #include "GraphWindow.h"
+#include "HelpText.h"
 #include "HelpWindow.h"
 #ifdef Q_OS_WASM
 #include "PageScreen.h"
 #endif
+#include "ReadAloud.h"
 #include "ScreenPlacement.h"
+#include "SpokenText.h"
 #include "WindowPlacement.h"
 
 #include <QGuiApplication>
@@ -67,11 +70,12 @@ void bringForward(QWidget &window)
 } // namespace
 
 ProgramWindows::ProgramWindows(ExperimentWindow &experiment, const ExperimentRecord &experimentRecord,
-                               ExitQuestion &question, ActivationTracker &tracker)
+                               ExitQuestion &question, ActivationTracker &tracker, ReadAloud *readAloud)
     : experimentWindow(experiment)
     , record(experimentRecord)
     , exitQuestion(question)
     , activations(tracker)
+    , voice(readAloud)
 {
 #ifdef Q_OS_WASM
     // The page is the screen: it frames the windows at its scale, and when
@@ -112,6 +116,8 @@ void ProgramWindows::showGraphWindow()
         });
     }
     bringForward(*graphWindow);
+    if (voice)
+        voice->read(SpokenText::graphDescription(record));
 }
 
 void ProgramWindows::showHelpWindow()
@@ -120,15 +126,25 @@ void ProgramWindows::showHelpWindow()
         helpWindow = new HelpWindow;
         activations.track(helpWindow, [help = helpWindow.data()] { help->showHelpText(); });
         QObject::connect(helpWindow, &HelpWindow::closeClicked, &experimentWindow, [this] { showExperimentWindow(); });
+        if (voice) {
+            // 閉じる, Escape and the frame's close all silence the text.
+            const auto silence = [reading = voice] { reading->stop(); };
+            QObject::connect(helpWindow, &HelpWindow::closeClicked, helpWindow, silence);
+            QObject::connect(helpWindow, &QObject::destroyed, &experimentWindow, silence);
+        }
     }
     // Where the user has put the open window, it stays.
     if (!helpWindow->isVisible())
         placeBeside(*helpWindow, experimentWindow, HelpWindow::DesignPosition);
     bringForward(*helpWindow);
+    if (voice)
+        voice->read(HelpTextAsRead());
 }
 
 void ProgramWindows::confirmExit(Answer answered)
 {
+    if (voice)
+        voice->read(ExitQuestion::text());
     exitQuestion.ask(&experimentWindow, std::move(answered));
 }
 

@@ -2,10 +2,12 @@
 #include "LabelNames.h"
 #include "ExperimentStatePrinting.h"
 #include "GraphWindow.h"
+#include "HelpText.h"
 #include "HelpWindow.h"
 #include "KeptExperiment.h"
 #include "MemoryExperimentStore.h"
 #include "ProgramBench.h"
+#include "RecordingReadAloud.h"
 #include "SpokenText.h"
 
 #include <QApplication>
@@ -170,6 +172,41 @@ private slots:
         throwByHand(back);
         QCOMPARE(reloaded.forms.value(reloaded.forms.size() - 1).section(u';', 1, 1).toInt(),
                  state == ExperimentState::Finished ? 0 : count + 1);
+    }
+
+    // Where the page reads aloud: what a reader is told of the results, and
+    // the graph's description, the help text and the exit question as they
+    // open; 閉じる silences the help text.
+    void readingAloudFollowsTheResultsAndTheWindows()
+    {
+        RecordingReadAloud voice;
+        ProgramBench reading(nullptr, nullptr, &voice);
+        reading.start();
+        const ExperimentRecord &record = reading.program.experimentRecord();
+        throwByHand(reading);
+        QCOMPARE(voice.texts, QStringList{SpokenText::throwResult(record)});
+
+        reading.click(Control::Command1);
+        for (int tick = 0; tick < 150; ++tick)
+            reading.tick(Control::Timer3);
+        reading.click(Control::Command3);
+        QCOMPARE(voice.texts.size(), 3);
+        QVERIFY2(voice.texts.at(1).startsWith(u"実験回数 100、"_s), qPrintable(voice.texts.at(1)));
+        QCOMPARE(voice.texts.at(2), SpokenText::runStopped(record));
+
+        reading.click(Control::Command6);
+        QCOMPARE(voice.texts.last(), SpokenText::graphDescription(record));
+        clickChild(openWindow<GraphWindow>(), u"Command1"_s);
+
+        reading.click(Control::Command7);
+        QCOMPARE(voice.texts.last(), HelpTextAsRead());
+        QCOMPARE(voice.stops, 0);
+        clickChild(openWindow<HelpWindow>(), u"Command1"_s);
+        QCOMPARE(voice.stops, 1);
+
+        reading.click(Control::Command4);
+        QCOMPARE(voice.texts.last(), ExitQuestion::text());
+        QCOMPARE(voice.texts.size(), 6);
     }
 
     void theRealExitQuestionClosingIsNoActivation()
