@@ -1,18 +1,8 @@
 #include "PageExperimentStore.h"
 
-#include <emscripten/val.h>
+#include "PageHook.h"
 
 #include <string>
-
-namespace {
-
-// The page's hooks; a page without them keeps nothing.
-emscripten::val pageHook(const char *name)
-{
-    return emscripten::val::module_property(name);
-}
-
-} // namespace
 
 QString PageExperimentStore::kept() const
 {

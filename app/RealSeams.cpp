@@ -23,7 +23,8 @@ RealSeams::RealSeams()
 #ifdef Q_OS_WASM
 ProgramSeams RealSeams::seams()
 {
-    return {clock, random, *media, timers, exitQuestion, &store};
+    return {clock, random, *media, timers, exitQuestion, &store,
+            PageReadAloud::offered() ? &readAloud : nullptr};
 }
 
 // A page's program never returns from its event loop.

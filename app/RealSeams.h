@@ -8,6 +8,7 @@
 #ifdef Q_OS_WASM
 #include "MediaControl.h"
 #include "PageExperimentStore.h"
+#include "PageReadAloud.h"
 
 #include <memory>
 #else
@@ -40,6 +41,7 @@ struct RealSeams {
 #ifdef Q_OS_WASM
     // Tablets throw pages away; a desktop keeps its program, and nothing.
     PageExperimentStore store;
+    PageReadAloud readAloud;
 #endif
 };
 

@@ -16,7 +16,7 @@ find_file(ZERUBINO_QT_JAPANESE_TEXTS qtbase_ja.qm PATHS ${QT_HOST_PATH}/share/qt
 function(zerubino_subset_faces outdir variable)
     file(GLOB_RECURSE sources CONFIGURE_DEPENDS
          ${PROJECT_SOURCE_DIR}/app/*.cpp ${PROJECT_SOURCE_DIR}/experiment/*.cpp
-         ${PROJECT_SOURCE_DIR}/graph/*.cpp ${PROJECT_SOURCE_DIR}/help/*.cpp)
+         ${PROJECT_SOURCE_DIR}/graph/*.cpp ${PROJECT_SOURCE_DIR}/help/*.cpp ${PROJECT_SOURCE_DIR}/app/web/*.js)
     set(faces)
     foreach(face ${ARGN})
         list(APPEND faces ${outdir}/${face})
@@ -41,11 +41,14 @@ function(zerubino_deploy_web_page target captionFace)
     set(page ${CMAKE_CURRENT_BINARY_DIR}/page)
     get_filename_component(texts ${ZERUBINO_QT_JAPANESE_TEXTS} DIRECTORY)
     qt_add_resources(${target} qt_texts PREFIX /translations BASE ${texts} FILES ${ZERUBINO_QT_JAPANESE_TEXTS})
+    # The page's own files, served as they are.
+    set(pageFiles page.js kept-experiment.js read-aloud.js page.css manifest.webmanifest
+        manifest-yomiage.webmanifest)
+    list(TRANSFORM pageFiles PREPEND ${web}/ OUTPUT_VARIABLE pageSources)
     # Named as they are served, and the files they are made from.
-    set(served page.js kept-experiment.js page.css manifest.webmanifest icon-192.png icon-512.png ${target}.js ${target}.wasm
-        qtloader.js)
-    set(sources ${web}/page.js ${web}/kept-experiment.js ${web}/page.css ${web}/manifest.webmanifest
-        ${PROJECT_SOURCE_DIR}/data/icons/192.png ${PROJECT_SOURCE_DIR}/data/icons/512.png ${captionFace})
+    set(served ${pageFiles} icon-192.png icon-512.png ${target}.js ${target}.wasm qtloader.js)
+    set(sources ${pageSources} ${PROJECT_SOURCE_DIR}/data/icons/192.png ${PROJECT_SOURCE_DIR}/data/icons/512.png
+        ${captionFace})
     get_filename_component(captionName ${captionFace} NAME)
     list(APPEND served ${captionName})
     # Qt's link writes the module and its loader beside the program's script;
@@ -61,9 +64,7 @@ function(zerubino_deploy_web_page target captionFace)
                 ${PROJECT_SOURCE_DIR}/cmake/WritePage.cmake
         VERBATIM)
     add_custom_target(${target}_page ALL DEPENDS ${page}/index.html ${page}/service-worker.js)
-    install(FILES ${page}/index.html ${page}/service-worker.js ${web}/page.js ${web}/kept-experiment.js ${web}/page.css
-                  ${web}/manifest.webmanifest ${captionFace}
-                  ${linked}
+    install(FILES ${page}/index.html ${page}/service-worker.js ${pageSources} ${captionFace} ${linked}
             DESTINATION .)
     install(FILES ${PROJECT_SOURCE_DIR}/data/icons/192.png DESTINATION . RENAME icon-192.png)
     install(FILES ${PROJECT_SOURCE_DIR}/data/icons/512.png DESTINATION . RENAME icon-512.png)

@@ -1,7 +1,7 @@
 // Starts ゼルビノ in the page: checks what the browser offers, loads the
-// program with its progress shown, hands it its cues and the experiment kept
-// for it (kept-experiment.js), and takes its place with a line when it has
-// ended. Nothing else is stored but the service worker's copy of the
+// program with its progress shown, hands it its cues, the experiment kept
+// for it (kept-experiment.js) and, where the address asks, a voice
+// (read-aloud.js), and takes its place with a line when it has ended. Nothing else is stored but the service worker's copy of the
 // program's own files.
 'use strict';
 
@@ -25,6 +25,7 @@ function say(text, { showProgress = false, offerRestart = false } = {}) {
 }
 
 function end(text) {
+    ReadAloud?.stop();
     screenElement.remove();
     say(text, { offerRestart: true });
 }
@@ -214,6 +215,8 @@ async function start() {
                 KeptExperiments.forgetAll();
                 end('ゼルビノは終了しました。');
             },
+            // Only where the address asks for reading aloud.
+            ...ReadAloud && { zerubinoReadAloud: ReadAloud.read, zerubinoStopReading: ReadAloud.stop },
             qt: {
                 module: Promise.resolve(module),
                 entryFunction: window.zerubino_entry,
