@@ -1,12 +1,13 @@
 // The page as a pupil uses it, in headless Chromium: a throw by mouse and
 // one by touch, the keyboard, an automatic run, the graph and the help, the
-// exit question both ways, and a start without the network; and as a
-// screen reader finds it. Along the way: nothing comes from another origin,
+// exit question both ways, and a start without the network, also of the
+// speaking page; and as a screen reader finds it. The tablets' sizes have a
+// test of their own (tablets-test.mjs). Along the way: nothing comes from another origin,
 // and after the exit nothing is stored but the program's own files.
 //   node page-test.mjs ZIP
 import { readdirSync } from 'node:fs';
 import assert from 'node:assert/strict';
-import { assertGreyedForReaders, assertReaderFinds, Buttons, click, counters, launchChromium, openProgram, pointIn,
+import { assertGreyedForReaders, assertOnPage, assertReaderFinds, Buttons, click, counters, launchChromium, openProgram, pointIn,
          ReaderNames, readerTree, scaleOf, serveFolder, spoken, tap, testSteps, unpackDownload, waitForCount,
          waitForSpoken, waitForWindow, windowOnPage, windowsOnPage } from './support.mjs';
 
@@ -38,14 +39,6 @@ context.on('request', request => {
 const page = await openProgram(context, server.url);
 const problems = [];
 page.on('pageerror', error => problems.push(error.message));
-
-// The whole window, frame included, lies on the page's visible part.
-async function assertOnPage(page, window) {
-    const { width, height } = await page.evaluate(() => ({ width: innerWidth, height: innerHeight }));
-    const { x, y, width: w, height: h } = window.frame;
-    assert.ok(x >= 0 && y >= 0 && x + w <= width && y + h <= height,
-              `${window.caption} at ${x},${y} ${w}x${h} on a ${width}x${height} page`);
-}
 
 await step('the experiment window, scaled to the page, lies at its design position across; the page title and language are Japanese', async () => {
     const experiment = await windowOnPage(page, 'ゼルビノ');
@@ -190,108 +183,6 @@ await step('the exit question asks in Japanese; いいえ goes on, はい ends t
     assert.ok(await page.getByRole('button', { name: 'もう一度始める' }).isVisible());
 });
 
-// Of the experiment window's two dice, whether each shows face 1, whose one
-// pip is red, read from the window's own pixels.
-async function showsFaceOne(page) {
-    const scale = await scaleOf(page);
-    return page.evaluate(({ scale, centres }) => {
-        const shadow = document.getElementById('qt-shadow-container').shadowRoot;
-        const window = [...shadow.querySelectorAll('.qt-window')].find(w => w.style.display !== 'none'
-            && w.querySelector('.window-name')?.textContent.trim() === 'ゼルビノ');
-        const canvas = window.querySelector('canvas');
-        const ratio = canvas.width / canvas.getBoundingClientRect().width;
-        const context = canvas.getContext('2d');
-        return centres.map(([x, y]) => {
-            const [r, g, b] = context.getImageData(Math.round(x * scale * ratio), Math.round(y * scale * ratio), 1, 1).data;
-            return r > 200 && g < 80 && b < 80;
-        });
-    }, { scale, centres: [[183, 80], [343, 88]] });
-}
-
-// The pupils' devices, each with touch at its own size and pixel ratio: the
-// scale the page reaches, every window whole on the page, drawn in the
-// device's own pixels, and the graph's 閉じる within reach; on a phone the
-// design's own size, and the page scrolls to what lies beyond it.
-const Devices = [
-    { name: 'an iPad upright', width: 820, height: 1180, ratio: 2, least: 1.2 },
-    { name: 'an iPad sideways', width: 1180, height: 820, ratio: 2, least: 1.5 },
-    { name: 'an iPad mini upright', width: 744, height: 1133, ratio: 2, least: 1.05 },
-    { name: 'a Chromebook', width: 1366, height: 768, ratio: 1, least: 1.3 },
-    { name: 'a phone', width: 390, height: 844, ratio: 3, least: 1 },
-];
-for (const device of Devices) {
-    await step(`on ${device.name} the design is as large as the page allows, and the graph closes by a tap`, async () => {
-        const context = await browser.newContext({ hasTouch: true, deviceScaleFactor: device.ratio,
-                                                   viewport: { width: device.width, height: device.height } });
-        const page = await openProgram(context, server.url);
-        const scale = await scaleOf(page);
-        assert.ok(scale >= device.least && (device.least > 1 || scale === 1), `scale ${scale}`);
-        const experiment = await windowOnPage(page, 'ゼルビノ');
-        assert.equal(experiment.canvas.width, Math.round(experiment.canvas.css * device.ratio), 'drawn in device pixels');
-        const scrolls = await page.evaluate(() => document.scrollingElement.scrollWidth > innerWidth
-                                                  || document.scrollingElement.scrollHeight > innerHeight);
-        assert.equal(scrolls, scale === 1, 'the page scrolls only where the design does not fit');
-        if (!scrolls)
-            await assertOnPage(page, experiment);
-        await tap(page, 'graph');
-        await waitForWindow(page, 'グラフ');
-        if (!scrolls)
-            await assertOnPage(page, await windowOnPage(page, 'グラフ'));
-        let point = await pointIn(page, ...Buttons.closeGraph);
-        if (scrolls) {
-            await page.evaluate(({ x, y }) => scrollTo(x - innerWidth / 2, y - innerHeight / 2), point);
-            point = await pointIn(page, ...Buttons.closeGraph);
-        }
-        await assertReaderFinds(page, '閉じる', point);
-        await page.touchscreen.tap(point.x, point.y);
-        await waitForWindow(page, 'グラフ', { gone: true });
-        await waitForWindow(page, 'ゼルビノ');
-        await context.close();
-    });
-}
-
-await step('on an iPad, taps throw and run at scale, and turning it keeps the experiment as it was', async () => {
-    const context = await browser.newContext({ hasTouch: true, deviceScaleFactor: 2,
-                                               viewport: { width: 820, height: 1180 } });
-    const page = await openProgram(context, server.url);
-    page.on('pageerror', error => problems.push(error.message));
-    // Two quick taps are two presses, never a double-tap zoom.
-    await tap(page, 'throwDice');
-    await page.waitForTimeout(100);
-    await tap(page, 'stopDice');
-    await waitForCount(page, '1');
-    assert.equal(await page.evaluate(() => visualViewport.scale), 1);
-    const faces = await showsFaceOne(page);
-
-    // Turned sideways, the windows follow within a second; nothing is
-    // activated, which would show face 1 of both dice.
-    const upright = await scaleOf(page);
-    await page.setViewportSize({ width: 1180, height: 820 });
-    const turned = Date.now();
-    while (await scaleOf(page) < 1.5) {
-        assert.ok(Date.now() - turned < 1000, `still at ${await scaleOf(page)}, from ${upright}`);
-        await page.waitForTimeout(20);
-    }
-    await page.waitForTimeout(200);
-    await assertOnPage(page, await windowOnPage(page, 'ゼルビノ'));
-    assert.deepEqual(await showsFaceOne(page), faces);
-    assert.equal((await counters(page)).count, '1');
-    await assertReaderFinds(page, 'さいころ投げる', await pointIn(page, ...Buttons.throwDice));
-
-    // An automatic run goes on through a turn back, and stops by a tap.
-    await tap(page, 'auto');
-    await page.waitForTimeout(1000);
-    await page.setViewportSize({ width: 820, height: 1180 });
-    await page.waitForTimeout(1000);
-    assert.ok(Math.abs(await scaleOf(page) - upright) < 0.01, `back at ${await scaleOf(page)}, from ${upright}`);
-    await tap(page, 'stopAuto');
-    const count = Number((await counters(page)).count);
-    assert.ok(count >= 16 && count <= 26, `${count} throws after 2 s`);
-    await page.waitForTimeout(300);
-    assert.equal(Number((await counters(page)).count), count);
-    await context.close();
-});
-
 await step('nothing came from another origin, and once the program has ended nothing is kept but its files and its tab\'s name', async () => {
     assert.deepEqual(foreign, []);
     const kept = await page.evaluate(async others => ({
@@ -313,10 +204,11 @@ await step('nothing came from another origin, and once the program has ended not
     assert.match(name, /^zerubino \/zerubino\/ [0-9a-f]{16}$/);
     const files = paths.map(p => p.replace(/^\/zerubino\//, ''));
     assert.deepEqual(files.filter(f => !readdirSync(folder).includes(f)), []);
-    assert.ok(files.includes('zerubino.wasm') && files.includes('pinpon.wav'), files.join(' '));
+    for (const file of ['zerubino.wasm', 'pinpon.wav', 'read-aloud.js', 'manifest-yomiage.webmanifest'])
+        assert.ok(files.includes(file), `${file} not in ${files.join(' ')}`);
 });
 
-await step('without the network the page starts again from the service worker', async () => {
+await step('without the network the page, and the speaking page with its manifest, start again from the service worker', async () => {
     await server.close();
     await page.reload();
     await waitForWindow(page, 'ゼルビノ');
@@ -324,6 +216,10 @@ await step('without the network the page starts again from the service worker', 
     await page.waitForTimeout(150);
     await click(page, 'stopDice');
     await waitForCount(page, '1');
+    await page.goto(new URL('?yomiage', server.url).href);
+    await waitForWindow(page, 'ゼルビノ');
+    assert.equal(await page.evaluate(async () => (await (await fetch(document.querySelector('link[rel="manifest"]').href))
+        .json()).start_url), './?yomiage');
 });
 
 await step('no script error on the way', async () => assert.deepEqual(problems, []));

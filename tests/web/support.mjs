@@ -147,6 +147,14 @@ export async function windowOnPage(page, caption) {
     return (await windowsOnPage(page)).find(w => w.caption === caption);
 }
 
+// The whole window, frame included, lies on the page's visible part.
+export async function assertOnPage(page, window) {
+    const { width, height } = await page.evaluate(() => ({ width: innerWidth, height: innerHeight }));
+    const { x, y, width: w, height: h } = window.frame;
+    assert.ok(x >= 0 && y >= 0 && x + w <= width && y + h <= height,
+              `${window.caption} at ${x},${y} ${w}x${h} on a ${width}x${height} page`);
+}
+
 // The scale at which the page shows the program's windows.
 export async function scaleOf(page) {
     return (await windowOnPage(page, 'ゼルビノ')).width / DesignWidths['ゼルビノ'];
@@ -244,6 +252,26 @@ export async function assertGreyedForReaders(page, state) {
             return;
         }
     }
+}
+
+// The device's speech, for an init script: it records every utterance and
+// cancel the page hands it in `window.handedToSpeech`, and its voices arrive
+// late, as Chromium's do.
+export function standInForSpeech(voices) {
+    const handed = [];
+    window.handedToSpeech = handed;
+    const synthesis = new EventTarget();
+    let known = [];
+    synthesis.getVoices = () => known;
+    synthesis.speak = u => handed.push({ text: u.text, lang: u.lang, voice: u.voice?.name, rate: u.rate });
+    synthesis.cancel = () => handed.push({ cancel: true });
+    setTimeout(() => {
+        known = voices;
+        synthesis.dispatchEvent(new Event('voiceschanged'));
+    }, 500);
+    Object.defineProperty(window, 'speechSynthesis', { value: synthesis, configurable: true });
+    Object.defineProperty(window, 'SpeechSynthesisUtterance', { configurable: true, writable: true,
+        value: class { constructor(text) { Object.assign(this, { text, lang: '', voice: null, rate: 1 }); } } });
 }
 
 // What the page's live region says now.
