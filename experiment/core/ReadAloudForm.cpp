@@ -34,10 +34,13 @@ QStringList sentences(const QString &text)
 // A long sentence in pieces of whole clauses, each as long as it may be.
 void appendCutAtClauses(QStringList &utterances, const QString &sentence)
 {
+    const QStringList clauses = sentence.split(u'、');
     QString piece;
-    for (const QString &clause : sentence.split(u'、')) {
+    for (qsizetype i = 0; i < clauses.size(); ++i) {
+        const QString &clause = clauses.at(i);
         const QString part = piece.isEmpty() ? clause : piece + u'、' + clause;
-        if (!piece.isEmpty() && part.size() + 1 > LongestUtterance) {
+        // Each piece but the last keeps its 、.
+        if (!piece.isEmpty() && part.size() + (i + 1 < clauses.size() ? 1 : 0) > LongestUtterance) {
             utterances.append(piece + u'、');
             piece = clause.trimmed();
         } else {
