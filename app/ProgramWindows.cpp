@@ -125,12 +125,15 @@ void ProgramWindows::showHelpWindow()
     if (!helpWindow) {
         helpWindow = new HelpWindow;
         activations.track(helpWindow, [help = helpWindow.data()] { help->showHelpText(); });
-        QObject::connect(helpWindow, &HelpWindow::closeClicked, &experimentWindow, [this] { showExperimentWindow(); });
+        // 閉じる, Escape and the frame's close all silence the text read aloud.
+        QObject::connect(helpWindow, &HelpWindow::closeClicked, &experimentWindow, [this] {
+            if (voice)
+                voice->stop();
+            showExperimentWindow();
+        });
         if (voice) {
-            // 閉じる, Escape and the frame's close all silence the text.
-            const auto silence = [reading = voice] { reading->stop(); };
-            QObject::connect(helpWindow, &HelpWindow::closeClicked, helpWindow, silence);
-            QObject::connect(helpWindow, &QObject::destroyed, &experimentWindow, silence);
+            QObject::connect(helpWindow, &QObject::destroyed, &experimentWindow,
+                             [reading = voice] { reading->stop(); });
         }
     }
     // Where the user has put the open window, it stays.

@@ -1,8 +1,9 @@
 // Starts ゼルビノ in the page: checks what the browser offers, loads the
 // program with its progress shown, hands it its cues, the experiment kept
 // for it (kept-experiment.js) and, where the address asks, a voice
-// (read-aloud.js), and takes its place with a line when it has ended. Nothing else is stored but the service worker's copy of the
-// program's own files.
+// (read-aloud.js), and takes its place with a line when it has ended.
+// Nothing else is stored but the service worker's copy of the program's own
+// files.
 'use strict';
 
 const notice = document.getElementById('notice');
@@ -228,6 +229,7 @@ async function start() {
                 onLoaded: () => {
                     notice.hidden = true;
                     keepForOffline();
+                    ReadAloud?.programShown();
                 },
                 onExit: exit => end(exit.crashed ? 'ゼルビノが止まりました。' : 'ゼルビノは終了しました。'),
             },

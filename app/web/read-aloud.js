@@ -14,43 +14,39 @@ const ReadAloud = (() => {
     document.querySelector('meta[name="apple-mobile-web-app-title"]').content = 'ゼルビノ読み上げ';
 
     const synthesis = window.speechSynthesis;
-    // The voice list may come late; without a Japanese voice by then, the
-    // page says so once, and the program runs as it does without the switch.
+    const speaks = typeof synthesis?.speak === 'function' && typeof SpeechSynthesisUtterance === 'function';
+    // The voice list may come late: the page decides this long after the
+    // program has appeared.
     const VoiceWait = 2000;
-    const NoVoice = 'この端末には日本語の音声がないため、読み上げができません。';
+    // The line taps fall through; it goes after a while.
+    const LineShown = 15000;
+    const line = document.getElementById('no-voice');
     let voice = null;
-    // Browsers that let a page speak only after a tap (iPadOS): nothing is
-    // spoken before the first one, and nothing made before it is kept.
+    // Browsers let a page speak only after a tap or a key (iPadOS strictly):
+    // nothing is spoken before the first, and nothing made before it is kept.
     let opened = false;
+    // A reading handed over later than it was asked for gives way to any
+    // asked for after it.
+    let readings = 0;
 
     function japaneseVoice() {
         const voices = synthesis.getVoices().filter(v => /^ja([-_]|$)/i.test(v.lang));
-        // One that works offline, where the device has one.
-        return voices.find(v => v.localService) ?? voices[0] ?? null;
+        // The device's own choice, else one that works offline.
+        return voices.find(v => v.localService && v.default) ?? voices.find(v => v.localService) ?? voices[0]
+            ?? null;
     }
 
-    const line = document.getElementById('no-voice');
-    // Shown for a while, beside the program, never over a button it leaves
-    // pressable: it takes no taps.
-    const LineShown = 15000;
-
-    function sayNoVoice() {
-        line.textContent = NoVoice;
-        line.hidden = false;
-        setTimeout(() => { line.hidden = true; }, LineShown);
-    }
-
-    const speaks = synthesis && typeof SpeechSynthesisUtterance === 'function';
-    if (speaks) {
-        voice = japaneseVoice();
-        synthesis.addEventListener('voiceschanged', () => {
+    function followVoices() {
+        const changed = () => {
             voice = japaneseVoice() ?? voice;
             if (voice)
                 line.hidden = true;
-        });
-        setTimeout(() => { if (!voice) sayNoVoice(); }, VoiceWait);
-    } else {
-        sayNoVoice();
+        };
+        voice = japaneseVoice();
+        if (typeof synthesis.addEventListener === 'function')
+            synthesis.addEventListener('voiceschanged', changed);
+        else
+            synthesis.onvoiceschanged = changed;
     }
 
     function open() {
@@ -60,28 +56,62 @@ const ReadAloud = (() => {
         // An empty utterance within the tap is what iPadOS asks for.
         synthesis.speak(new SpeechSynthesisUtterance(''));
     }
-    for (const type of ['pointerup', 'touchend', 'keydown'])
-        addEventListener(type, open, { capture: true });
+
+    function speak(utterances) {
+        for (const text of utterances) {
+            const utterance = new SpeechSynthesisUtterance(text);
+            utterance.lang = 'ja-JP';
+            utterance.voice = voice;
+            utterance.rate = 1;
+            synthesis.speak(utterance);
+        }
+    }
 
     function stop() {
-        if (voice)
+        ++readings;
+        if (speaks)
             synthesis.cancel();
     }
-    // Not on in a hidden page (another app, another tab), nor after the end.
-    document.addEventListener('visibilitychange', () => { if (document.hidden) stop(); });
+
+    try {
+        if (speaks)
+            followVoices();
+        for (const type of ['pointerup', 'touchend', 'keydown'])
+            addEventListener(type, open, { capture: true });
+        // Not on in a hidden page (another app, another tab).
+        document.addEventListener('visibilitychange', () => { if (document.hidden) stop(); });
+    } catch (error) {
+        // Whatever this browser lacks, the program runs as without the switch.
+        console.error(error);
+        return null;
+    }
 
     return {
+        // Once the program is on screen: where there is no Japanese voice,
+        // the page says so once.
+        programShown() {
+            setTimeout(() => {
+                if (voice)
+                    return;
+                line.textContent = 'この端末には日本語の音声がないため、読み上げができません。';
+                line.hidden = false;
+                setTimeout(() => { line.hidden = true; }, LineShown);
+            }, speaks ? VoiceWait : 0);
+        },
         read(utterances) {
             if (!opened || !voice)
                 return;
-            synthesis.cancel();
-            for (const text of utterances) {
-                const utterance = new SpeechSynthesisUtterance(text);
-                utterance.lang = 'ja-JP';
-                utterance.voice = voice;
-                utterance.rate = 1;
-                synthesis.speak(utterance);
+            const reading = ++readings;
+            if (!synthesis.speaking && !synthesis.pending) {
+                speak(utterances);
+                return;
             }
+            // Some engines drop what is spoken in the same moment as a cancel.
+            synthesis.cancel();
+            setTimeout(() => {
+                if (reading === readings)
+                    speak(utterances);
+            });
         },
         stop,
     };

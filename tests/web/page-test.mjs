@@ -2,8 +2,9 @@
 // one by touch, the keyboard, an automatic run, the graph and the help, the
 // exit question both ways, and a start without the network, also of the
 // speaking page; and as a screen reader finds it. The tablets' sizes have a
-// test of their own (tablets-test.mjs). Along the way: nothing comes from another origin,
-// and after the exit nothing is stored but the program's own files.
+// test of their own (tablets-test.mjs). Along the way: nothing comes from
+// another origin, and after the exit nothing is stored but the program's own
+// files.
 //   node page-test.mjs ZIP
 import { readdirSync } from 'node:fs';
 import assert from 'node:assert/strict';

@@ -61,6 +61,7 @@ await step('a throw is read in the device\'s Japanese voice that works offline; 
     // The program told a reader of the kept experiment at its start, before any tap.
     assert.deepEqual(await handed(speaking), []);
     const heard = await throwByTap(speaking);
+    assert.deepEqual((await handed(speaking)).filter(u => u.text).map(u => u.text), heard);
     assert.equal(heard.length, 2, heard.join(' / '));
     assert.match(heard[0], /^大 [1-6]、小 [1-6]、積は[奇偶]数。$/);
     assert.match(heard[1], /^実験回数 2、積が奇数の回数 [12]、割合 [01]\.\d{3}$/);
@@ -105,7 +106,7 @@ await step('without the switch nothing is read, and the page links its plain man
     assert.equal(await manifestOf(plain), 'manifest.webmanifest');
 });
 
-await step('a device without a Japanese voice shows the page\'s line once, and the program runs', async () => {
+await step('a device without a Japanese voice shows the page\'s line, and the program runs', async () => {
     const silent = await openIPad('./?yomiage', [English]);
     const line = silent.getByText('この端末には日本語の音声がないため、読み上げができません。');
     await line.waitFor({ timeout: 5000 });

@@ -262,9 +262,18 @@ export function standInForSpeech(voices) {
     window.handedToSpeech = handed;
     const synthesis = new EventTarget();
     let known = [];
+    // Nothing it is handed ends by itself: it speaks until cancelled.
+    let queued = 0;
     synthesis.getVoices = () => known;
-    synthesis.speak = u => handed.push({ text: u.text, lang: u.lang, voice: u.voice?.name, rate: u.rate });
-    synthesis.cancel = () => handed.push({ cancel: true });
+    synthesis.speak = u => {
+        ++queued;
+        handed.push({ text: u.text, lang: u.lang, voice: u.voice?.name, rate: u.rate });
+    };
+    synthesis.cancel = () => {
+        queued = 0;
+        handed.push({ cancel: true });
+    };
+    Object.defineProperties(synthesis, { speaking: { get: () => queued > 0 }, pending: { value: false } });
     setTimeout(() => {
         known = voices;
         synthesis.dispatchEvent(new Event('voiceschanged'));
