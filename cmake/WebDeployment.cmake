@@ -16,7 +16,7 @@ find_file(ZERUBINO_QT_JAPANESE_TEXTS qtbase_ja.qm PATHS ${QT_HOST_PATH}/share/qt
 function(zerubino_subset_faces outdir variable)
     file(GLOB_RECURSE sources CONFIGURE_DEPENDS
          ${PROJECT_SOURCE_DIR}/app/*.cpp ${PROJECT_SOURCE_DIR}/experiment/*.cpp
-         ${PROJECT_SOURCE_DIR}/graph/*.cpp ${PROJECT_SOURCE_DIR}/help/*.cpp ${PROJECT_SOURCE_DIR}/app/web/*.js)
+         ${PROJECT_SOURCE_DIR}/graph/*.cpp ${PROJECT_SOURCE_DIR}/help/*.cpp)
     set(faces)
     foreach(face ${ARGN})
         list(APPEND faces ${outdir}/${face})
