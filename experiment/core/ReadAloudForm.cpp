@@ -22,7 +22,7 @@ QStringList sentences(const QString &text)
     QStringList found;
     qsizetype start = 0;
     for (qsizetype at = 0; at < text.size(); ++at) {
-        if (text.at(at) == u'。' || text.at(at) == u'？' || text.at(at) == u'！' || at + 1 == text.size()) {
+        if (u"。？！"_s.contains(text.at(at)) || at + 1 == text.size()) {
             if (const QString sentence = text.mid(start, at + 1 - start).trimmed(); !sentence.isEmpty())
                 found.append(sentence);
             start = at + 1;
@@ -31,8 +31,9 @@ QStringList sentences(const QString &text)
     return found;
 }
 
-// A long sentence in pieces of whole clauses, each as long as it may be.
-void appendCutAtClauses(QStringList &utterances, const QString &sentence)
+// A sentence in pieces of whole clauses, each as long as it may be: a short
+// one stays whole.
+void appendInPieces(QStringList &utterances, const QString &sentence)
 {
     const QStringList clauses = sentence.split(u'、');
     QString piece;
@@ -55,12 +56,8 @@ void appendCutAtClauses(QStringList &utterances, const QString &sentence)
 QStringList utterances(const QString &text)
 {
     QStringList cut;
-    for (const QString &sentence : sentences(spokenForm(text))) {
-        if (sentence.size() <= LongestUtterance)
-            cut.append(sentence);
-        else
-            appendCutAtClauses(cut, sentence);
-    }
+    for (const QString &sentence : sentences(spokenForm(text)))
+        appendInPieces(cut, sentence);
     return cut;
 }
 
