@@ -123,7 +123,8 @@ private slots:
     }
 
     // Read aloud: the two sections in order, each sentence whole where it is
-    // short, the outcomes and fractions as a teacher says them.
+    // short, a long one in pieces as long as they may be, the outcomes and
+    // fractions as a teacher says them.
     void theTextIsReadAsAPersonReadsIt()
     {
         const QStringList read = ReadAloudForm::utterances(HelpTextAsRead());
@@ -137,9 +138,15 @@ private slots:
                                     u"確率は、数学的には、３６分の９ 、"_s, u"約分して ４分の１ になります。"_s})
             QVERIFY2(whole.contains(said), qPrintable(said));
         QVERIFY(!whole.contains(QRegularExpression(u"[０-９][・／][０-９]"_s)));
-        for (const QString &utterance : read)
-            QVERIFY2(utterance.size() <= ReadAloudForm::LongestUtterance || !utterance.contains(u'、'),
-                     qPrintable(utterance));
+        for (qsizetype i = 0; i < read.size(); ++i) {
+            QVERIFY2(read[i].size() <= ReadAloudForm::LongestUtterance || !read[i].contains(u'、'), qPrintable(read[i]));
+            // A piece cut after its 、 could not have taken the next clause.
+            if (read[i].endsWith(u'、')) {
+                const QString &next = read[i + 1];
+                const qsizetype clause = next.contains(u'、') ? next.indexOf(u'、') + 1 : next.size();
+                QVERIFY2(read[i].size() + clause > ReadAloudForm::LongestUtterance, qPrintable(read[i]));
+            }
+        }
     }
 
     void theWindowAsDesigned()

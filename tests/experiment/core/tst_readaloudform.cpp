@@ -34,21 +34,6 @@ private slots:
         QFETCH(QStringList, utterances);
         QCOMPARE(ReadAloudForm::utterances(text), utterances);
     }
-
-    // A list of outcomes is cut after its 、, into pieces as long as they may
-    // be, and nothing is lost or repeated.
-    void aLongSentenceIsCutAtItsClauses()
-    {
-        const QString sentence = u"出方は順に、"_s + QStringList(20, u"１・２"_s).join(u'、') + u"の通り。"_s;
-        const QStringList cut = ReadAloudForm::utterances(sentence);
-        QCOMPARE(cut.join(QString()), QString(sentence).replace(u'・', u'と'));
-        for (qsizetype i = 0; i + 1 < cut.size(); ++i) {
-            QVERIFY2(cut[i].endsWith(u'、') && cut[i].size() <= ReadAloudForm::LongestUtterance, qPrintable(cut[i]));
-            // The next clause would not have fitted.
-            const qsizetype next = cut[i + 1].contains(u'、') ? cut[i + 1].indexOf(u'、') + 1 : cut[i + 1].size();
-            QVERIFY(cut[i].size() + next > ReadAloudForm::LongestUtterance);
-        }
-    }
 };
 
 QTEST_GUILESS_MAIN(ReadAloudFormTest)
