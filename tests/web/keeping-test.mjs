@@ -4,31 +4,20 @@
 // the cues after an interrupted audio.
 //   node keeping-test.mjs ZIP
 import assert from 'node:assert/strict';
-import { counters, launchChromium, openProgram, readerTree, serveFolder, tap, testSteps, unpackDownload,
-         waitForCount, waitForSpoken, waitForWindow, windowOnPage } from './support.mjs';
+import { counters, IPad, launchChromium, openProgram, readerTree, serveFolder, tap, testSteps, throwByTap,
+         unpackDownload, waitForCount, waitForSpoken, waitForWindow, windowOnPage } from './support.mjs';
 
 const server = await serveFolder(unpackDownload(process.argv[2]), '/zerubino/');
 const browser = await launchChromium();
 const { step, finish } = testSteps();
-const iPad = { hasTouch: true, deviceScaleFactor: 2, viewport: { width: 820, height: 1180 } };
 const problems = [];
 
-async function open(context) {
-    const page = await openProgram(context, server.url);
-    page.on('pageerror', error => problems.push(error.message));
-    return page;
-}
+const open = context => openProgram(context, server.url, problems);
 
 async function reload(page) {
     await page.reload();
     await waitForWindow(page, 'ゼルビノ');
     await page.waitForTimeout(300);
-}
-
-async function throwByTap(page) {
-    await tap(page, 'throwDice');
-    await page.waitForTimeout(150);
-    await tap(page, 'stopDice');
 }
 
 const countOf = async page => Number((await counters(page)).count);
@@ -63,7 +52,7 @@ async function assertRunGoesOn(page) {
     assert.ok(await countOf(page) > count, `${await countOf(page)} after ${count}`);
 }
 
-const context = await browser.newContext(iPad);
+const context = await browser.newContext(IPad);
 let page = await open(context);
 
 await step('throws by hand and a stopped run come back after a reload: the same numbers, cells and graph, in Ready, told once', async () => {
@@ -149,7 +138,7 @@ await step('初期化 then a reload is empty; はい erases every experiment: �
 });
 
 await step('an hour-old experiment, a damaged one and another copy\'s: the page starts empty, erases its own, leaves the other\'s', async () => {
-    const fresh = await browser.newContext(iPad);
+    const fresh = await browser.newContext(IPad);
     await fresh.addInitScript(() => {
         const entries = { old: [-61 * 60000, '1;1;1;1.000;11;11'], damaged: [-1000, '1;1;0;0.000;11;71'] };
         for (const [name, [age, form]] of Object.entries(entries))
@@ -165,7 +154,7 @@ await step('an hour-old experiment, a damaged one and another copy\'s: the page 
 });
 
 await step('where the browser refuses storage, the program runs as it always did', async () => {
-    const blocked = await browser.newContext(iPad);
+    const blocked = await browser.newContext(IPad);
     await blocked.addInitScript(() => ['localStorage', 'sessionStorage'].forEach(name => Object.defineProperty(
         window, name, { get() { throw new DOMException('blocked', 'SecurityError'); } })));
     const refused = await open(blocked);
@@ -191,7 +180,7 @@ await step('a page frozen during a run and made active again goes on counting', 
 });
 
 await step('after the audio was interrupted, or the pupil comes back to the page, the next cue sounds on a new one', async () => {
-    const listening = await browser.newContext(iPad);
+    const listening = await browser.newContext(IPad);
     await listening.addInitScript(() => {
         window.cues = { contexts: [], started: 0 };
         window.AudioContext = class extends AudioContext {

@@ -37,9 +37,8 @@ context.on('request', request => {
         !request.url().startsWith('blob:'))
         foreign.push(request.url());
 });
-const page = await openProgram(context, server.url);
 const problems = [];
-page.on('pageerror', error => problems.push(error.message));
+const page = await openProgram(context, server.url, problems);
 
 await step('the experiment window, scaled to the page, lies at its design position across; the page title and language are Japanese', async () => {
     const experiment = await windowOnPage(page, 'ゼルビノ');

@@ -5,8 +5,8 @@
 // utterance and every cancel.
 //   node reading-aloud-test.mjs ZIP
 import assert from 'node:assert/strict';
-import { launchChromium, serveFolder, standInForSpeech, tap, testSteps, unpackDownload, waitForCount,
-         waitForWindow } from './support.mjs';
+import { IPad, launchChromium, openProgram, serveFolder, standInForSpeech, tap, testSteps, throwByTap,
+         unpackDownload, waitForCount, waitForWindow } from './support.mjs';
 
 const { step, finish } = testSteps();
 const server = await serveFolder(unpackDownload(process.argv[2]));
@@ -21,35 +21,28 @@ const English = { name: 'Samantha', lang: 'en-US', localService: true };
 // experiment of one throw (1・1) kept from before, which the program tells of
 // at its start.
 async function openIPad(address, voices) {
-    const context = await browser.newContext({ hasTouch: true, deviceScaleFactor: 2,
-                                               viewport: { width: 820, height: 1180 } });
+    const context = await browser.newContext(IPad);
     await context.addInitScript(standInForSpeech, voices);
     await context.addInitScript(() => localStorage.setItem('zerubino / experiment kept',
         JSON.stringify({ changedAt: Date.now(), form: '1;1;1;1.000;11;11' })));
-    const page = await context.newPage();
-    page.on('pageerror', error => problems.push(error.message));
-    await page.goto(new URL(address, server.url).href);
-    await waitForWindow(page, 'ゼルビノ');
-    return page;
+    return openProgram(context, new URL(address, server.url).href, problems);
 }
 
 const handed = page => page.evaluate(() => window.handedToSpeech);
 
-// Taps a button and returns the texts it had handed over, once `count` came,
-// without the empty one that opens the way.
-async function tapAndHear(page, button, count) {
-    const from = (await handed(page)).length;
-    await tap(page, button);
+// The texts handed over since `from`, without the empty one that opens the
+// way, once `count` have come.
+async function heardSince(page, from, count) {
     const heard = async () => (await handed(page)).slice(from).filter(u => u.text).map(u => u.text);
     for (const started = Date.now(); (await heard()).length < count && Date.now() - started < 5000;)
         await page.waitForTimeout(50);
     return heard();
 }
 
-async function throwByTap(page) {
-    await tap(page, 'throwDice');
-    await page.waitForTimeout(150);
-    return tapAndHear(page, 'stopDice', 2);
+async function tapAndHear(page, button, count) {
+    const from = (await handed(page)).length;
+    await tap(page, button);
+    return heardSince(page, from, count);
 }
 
 const manifestOf = page => page.evaluate(() => document.querySelector('link[rel="manifest"]').href.split('/').pop());
@@ -60,8 +53,8 @@ await step('a throw is read in the device\'s Japanese voice that works offline; 
     assert.equal(await manifestOf(speaking), 'manifest-yomiage.webmanifest');
     // The program told a reader of the kept experiment at its start, before any tap.
     assert.deepEqual(await handed(speaking), []);
-    const heard = await throwByTap(speaking);
-    assert.deepEqual((await handed(speaking)).filter(u => u.text).map(u => u.text), heard);
+    await throwByTap(speaking);
+    const heard = await heardSince(speaking, 0, 2);
     assert.equal(heard.length, 2, heard.join(' / '));
     assert.match(heard[0], /^大 [1-6]、小 [1-6]、積は[奇偶]数。$/);
     assert.match(heard[1], /^実験回数 2、積が奇数の回数 [12]、割合 [01]\.\d{3}$/);
@@ -89,7 +82,6 @@ await step('the graph\'s description, the help text and the exit question are re
     await waitForWindow(speaking, 'ゼルビノ');
     const help = await tapAndHear(speaking, 'help', 20);
     assert.equal(help[0], '問題。');
-    assert.ok(help.join('').includes('出方は順に、１と１、１と２、'), 'outcomes read as outcomes');
     const from = (await handed(speaking)).length;
     await tap(speaking, 'closeHelp');
     await waitForWindow(speaking, 'ゼルビノ＿ヘルプ（設問と操作方法）', { gone: true });

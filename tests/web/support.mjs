@@ -73,9 +73,15 @@ export function launchChromium() {
     });
 }
 
-// Opens the page and waits until the program has shown its experiment window.
-export async function openProgram(context, url) {
+// An iPad's page, upright, with touch.
+export const IPad = { hasTouch: true, deviceScaleFactor: 2, viewport: { width: 820, height: 1180 } };
+
+// Opens the page and waits until the program has shown its experiment window;
+// given `problems`, the page's script errors go into it.
+export async function openProgram(context, url, problems) {
     const page = await context.newPage();
+    if (problems)
+        page.on('pageerror', error => problems.push(error.message));
     await page.goto(url);
     await waitForWindow(page, 'ゼルビノ');
     return page;
@@ -185,6 +191,13 @@ export async function click(page, button) {
 export async function tap(page, button) {
     const point = await pointIn(page, ...Buttons[button]);
     await page.touchscreen.tap(point.x, point.y);
+}
+
+// A throw by hand, by touch: さいころ投げる, and a moment later さいころ止まる.
+export async function throwByTap(page) {
+    await tap(page, 'throwDice');
+    await page.waitForTimeout(150);
+    await tap(page, 'stopDice');
 }
 
 // The screen reader's view of the experiment window's counters.

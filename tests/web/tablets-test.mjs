@@ -3,7 +3,7 @@
 // the windows whole on it, and an iPad turned while the experiment goes on.
 //   node tablets-test.mjs ZIP
 import assert from 'node:assert/strict';
-import { assertOnPage, assertReaderFinds, Buttons, counters, launchChromium, openProgram, pointIn, scaleOf,
+import { assertOnPage, assertReaderFinds, Buttons, counters, IPad, launchChromium, openProgram, pointIn, scaleOf,
          serveFolder, tap, testSteps, unpackDownload, waitForCount, waitForWindow, windowOnPage } from './support.mjs';
 
 const { step, finish } = testSteps();
@@ -44,8 +44,7 @@ for (const device of Devices) {
     await step(`on ${device.name} the design is as large as the page allows, and the graph closes by a tap`, async () => {
         const context = await browser.newContext({ hasTouch: true, deviceScaleFactor: device.ratio,
                                                    viewport: { width: device.width, height: device.height } });
-        const page = await openProgram(context, server.url);
-        page.on('pageerror', error => problems.push(error.message));
+        const page = await openProgram(context, server.url, problems);
         const scale = await scaleOf(page);
         assert.ok(scale >= device.least && (device.least > 1 || scale === 1), `scale ${scale}`);
         const experiment = await windowOnPage(page, 'ゼルビノ');
@@ -73,10 +72,8 @@ for (const device of Devices) {
 }
 
 await step('on an iPad, taps throw and run at scale, and turning it keeps the experiment as it was', async () => {
-    const context = await browser.newContext({ hasTouch: true, deviceScaleFactor: 2,
-                                               viewport: { width: 820, height: 1180 } });
-    const page = await openProgram(context, server.url);
-    page.on('pageerror', error => problems.push(error.message));
+    const context = await browser.newContext(IPad);
+    const page = await openProgram(context, server.url, problems);
     // Two quick taps are two presses, never a double-tap zoom.
     await tap(page, 'throwDice');
     await page.waitForTimeout(100);
