@@ -39,14 +39,14 @@ inline void clickChild(QWidget *window, const QString &name)
 
 // The real program with fakes for the clock, the random source, the sound,
 // the timers and the exit question; the sound may be a real one, and the
-// page's keeping of the experiment and its voice fake ones.
+// page's keeping of the experiment a fake one.
 struct ProgramBench {
     ProgramBench()
         : ProgramBench(nullptr)
     {
     }
-    explicit ProgramBench(MediaControl *sound, ExperimentStore *store = nullptr, ReadAloud *voice = nullptr)
-        : program({clock, random, sound ? *sound : media, timers, exitQuestion, store, voice})
+    explicit ProgramBench(MediaControl *sound, ExperimentStore *store = nullptr)
+        : program({clock, random, sound ? *sound : media, timers, exitQuestion, store})
     {
     }
 

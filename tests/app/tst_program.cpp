@@ -2,12 +2,10 @@
 #include "LabelNames.h"
 #include "ExperimentStatePrinting.h"
 #include "GraphWindow.h"
-#include "HelpText.h"
 #include "HelpWindow.h"
 #include "KeptExperiment.h"
 #include "MemoryExperimentStore.h"
 #include "ProgramBench.h"
-#include "RecordingReadAloud.h"
 #include "SpokenText.h"
 
 #include <QApplication>
@@ -172,33 +170,6 @@ private slots:
         throwByHand(back);
         QCOMPARE(reloaded.forms.value(reloaded.forms.size() - 1).section(u';', 1, 1).toInt(),
                  state == ExperimentState::Finished ? 0 : count + 1);
-    }
-
-    // Where the page reads aloud: what a reader is told of a throw, and the
-    // graph's description, the help text and the exit question as they open;
-    // 閉じる silences the help text.
-    void readingAloudFollowsTheResultsAndTheWindows()
-    {
-        RecordingReadAloud voice;
-        ProgramBench reading(nullptr, nullptr, &voice);
-        reading.start();
-        const ExperimentRecord &record = reading.program.experimentRecord();
-        throwByHand(reading);
-        QCOMPARE(voice.texts, QStringList{SpokenText::throwResult(record)});
-
-        reading.click(Control::Command6);
-        QCOMPARE(voice.texts.last(), SpokenText::graphDescription(record));
-        clickChild(openWindow<GraphWindow>(), u"Command1"_s);
-
-        reading.click(Control::Command7);
-        QCOMPARE(voice.texts.last(), HelpTextAsRead());
-        QCOMPARE(voice.stops, 0);
-        clickChild(openWindow<HelpWindow>(), u"Command1"_s);
-        QCOMPARE(voice.stops, 1);
-
-        reading.click(Control::Command4);
-        QCOMPARE(voice.texts.last(), ExitQuestion::text());
-        QCOMPARE(voice.texts.size(), 4);
     }
 
     void theRealExitQuestionClosingIsNoActivation()
