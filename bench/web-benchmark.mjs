@@ -7,8 +7,8 @@
 import { readdirSync, readFileSync } from 'node:fs';
 import path from 'node:path';
 import { gzipSync } from 'node:zlib';
-import { Buttons, launchChromium, openProgram, pointIn, scaleOf, serveFolder, standInForSpeech, unpackDownload,
-         waitForWindow } from '../tests/web/support.mjs';
+import { standInForSpeech } from '../tests/web/hearing.mjs';
+import { Buttons, launchChromium, openProgram, pointIn, scaleOf, serveFolder, unpackDownload, waitForWindow } from '../tests/web/support.mjs';
 
 const STARTS = 9;
 const TURNS = 6;

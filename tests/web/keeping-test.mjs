@@ -4,8 +4,9 @@
 // the cues after an interrupted audio.
 //   node keeping-test.mjs ZIP
 import assert from 'node:assert/strict';
-import { counters, IPad, launchChromium, openProgram, readerTree, serveFolder, tap, testSteps, throwByTap,
-         unpackDownload, waitForCount, waitForSpoken, waitForWindow, windowOnPage } from './support.mjs';
+import { readerTree, waitForSpoken } from './hearing.mjs';
+import { counters, IPad, launchChromium, openProgram, serveFolder, tap, testSteps, throwByTap, unpackDownload,
+         waitForCount, waitForWindow, windowOnPage } from './support.mjs';
 
 const server = await serveFolder(unpackDownload(process.argv[2]), '/zerubino/');
 const browser = await launchChromium();

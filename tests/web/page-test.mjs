@@ -8,9 +8,9 @@
 //   node page-test.mjs ZIP
 import { readdirSync } from 'node:fs';
 import assert from 'node:assert/strict';
-import { assertGreyedForReaders, assertOnPage, assertReaderFinds, Buttons, click, counters, launchChromium, openProgram, pointIn,
-         ReaderNames, readerTree, scaleOf, serveFolder, spoken, tap, testSteps, unpackDownload, waitForCount,
-         waitForSpoken, waitForWindow, windowOnPage, windowsOnPage } from './support.mjs';
+import { assertGreyedForReaders, assertReaderFinds, ReaderNames, readerTree, spoken, waitForSpoken } from './hearing.mjs';
+import { assertOnPage, Buttons, click, counters, launchChromium, openProgram, pointIn, scaleOf, serveFolder, tap,
+         testSteps, unpackDownload, waitForCount, waitForWindow, windowOnPage, windowsOnPage } from './support.mjs';
 
 const folder = unpackDownload(process.argv[2]);
 

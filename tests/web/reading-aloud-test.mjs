@@ -5,8 +5,9 @@
 // utterance and every cancel.
 //   node reading-aloud-test.mjs ZIP
 import assert from 'node:assert/strict';
-import { IPad, launchChromium, openProgram, serveFolder, standInForSpeech, tap, testSteps, throwByTap,
-         unpackDownload, waitForCount, waitForWindow } from './support.mjs';
+import { standInForSpeech } from './hearing.mjs';
+import { IPad, launchChromium, openProgram, serveFolder, tap, testSteps, throwByTap, unpackDownload, waitForCount,
+         waitForWindow } from './support.mjs';
 
 const { step, finish } = testSteps();
 const server = await serveFolder(unpackDownload(process.argv[2]));

@@ -3,8 +3,9 @@
 // the windows whole on it, and an iPad turned while the experiment goes on.
 //   node tablets-test.mjs ZIP
 import assert from 'node:assert/strict';
-import { assertOnPage, assertReaderFinds, Buttons, counters, IPad, launchChromium, openProgram, pointIn, scaleOf,
-         serveFolder, tap, testSteps, unpackDownload, waitForCount, waitForWindow, windowOnPage } from './support.mjs';
+import { assertReaderFinds } from './hearing.mjs';
+import { assertOnPage, Buttons, counters, IPad, launchChromium, openProgram, pointIn, scaleOf, serveFolder, tap,
+         testSteps, unpackDownload, waitForCount, waitForWindow, windowOnPage } from './support.mjs';
 
 const { step, finish } = testSteps();
 const server = await serveFolder(unpackDownload(process.argv[2]));
